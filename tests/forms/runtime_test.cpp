@@ -1,0 +1,46 @@
+#include "forms/runtime.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace dravik {
+namespace {
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+    struct Case { double in, out; } cases[] = {
+        {60.5, 60}, {61.5, 62}, {72.5, 72}, {73.5, 74}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
+        {0.49999, 0}, {0.50001, 1}, {99.49, 99}, {2.0, 2}, {-7.2, -7}, {-7.6, -8},
+    };
+    for (auto c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+}
+
+TEST(CheckedArithmetic, OverflowRaisesErrorSix) {
+    EXPECT_EQ(add16(32766, 1), 32767);
+    EXPECT_EQ(sub16(-32767, 1), -32768);
+    EXPECT_EQ(add32(2147483646, 1), 2147483647);
+    auto overflows = [](auto f) {
+        try {
+            f();
+        } catch (const RuntimeError& e) {
+            return e.number() == err::Overflow;
+        }
+        return false;
+    };
+    EXPECT_TRUE(overflows([] { add16(32767, 1); }));
+    EXPECT_TRUE(overflows([] { sub16(-32768, 1); }));
+    EXPECT_TRUE(overflows([] { mul32(65536, 32768); }));
+    EXPECT_TRUE(overflows([] { roundToInt16(32767.5); }));  // rounds to 32768
+    EXPECT_EQ(roundToInt16(32766.5), 32766);
+    EXPECT_TRUE(overflows([] { roundToInt32(std::nan("")); }));
+}
+
+TEST(RuntimeError, StandardTextIsNumberDashDescriptionAndClosing) {
+    EXPECT_EQ(errorText(RuntimeError(err::Overflow), " in UpdateFinance!"), "6 - Overflow in UpdateFinance!");
+    EXPECT_EQ(errorText(RuntimeError(err::InvalidCall), " in Zlib Decompress!"),
+              "5 - Invalid procedure call or argument in Zlib Decompress!");
+    EXPECT_EQ(RuntimeError(err::SubscriptOutOfRange).description(), "Subscript out of range");
+}
+
+}  // namespace
+}  // namespace dravik
