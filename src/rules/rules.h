@@ -1,0 +1,2 @@
+#pragma once
+// The league rules engine.
