@@ -1,2 +1,0 @@
-#pragma once
-// The league rules engine.
