@@ -1,0 +1,28 @@
+#pragma once
+// Small routines over the shared state: the waiver mark, the trade-deadline
+// test, and the start-up values of the program state.
+
+#include <cstdint>
+#include <string>
+
+#include "league/env.h"
+
+namespace dravik {
+
+// Marks a player as sent to waivers (Suspension 99): the skater `person`
+// when it is 10000 or less, else goalie person - 10000. A team outside
+// 1..100 or a person outside 1..11000 shows "Integrity Check Failed!" and
+// changes nothing; the team is checked and not otherwise used.
+void MarkOnWaivers(Env& env, int16_t team, int16_t person);
+
+// True (-1) exactly when the league's TradeDeadlinePassed holds -1; any
+// other value, 1 included, is false (0).
+Flag IsTradeDeadlinePassed(Env& env);
+
+// What the main window sets at start: ShowMessages, WorkFilePath (the
+// program folder's "ClientTemp.ztm", made by the caller), PositionNames,
+// WindowTitlePrefix, both rating caption tables, and Status 10 (not set) in
+// every PlayerStates and GoalieStates element.
+void InitSharedState(ProgramState& state, const std::string& workFilePath);
+
+}  // namespace dravik
