@@ -1,0 +1,49 @@
+// dravik-leaguewriter: writes the generated client league files.
+//
+//   dravik-leaguewriter sample OUT.zcl [--plain]
+//   dravik-leaguewriter full OUT.zcl [--plain]
+//
+// --plain writes the record image without compression, as the client reads
+// league files when "SkipZIPClient" is set to YES.
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "leaguewriter/sample.h"
+#include "leaguewriter/writer.h"
+
+namespace {
+
+int usage() {
+    std::fputs("usage: dravik-leaguewriter sample|full OUT.zcl [--plain]\n", stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace dravik::leaguewriter;
+    if (argc < 3 || argc > 4) return usage();
+    const std::string kind = argv[1];
+    const std::string out = argv[2];
+    FileForm form = FileForm::Compressed;
+    if (argc == 4) {
+        if (std::string(argv[3]) != "--plain") return usage();
+        form = FileForm::Plain;
+    }
+    if (kind != "sample" && kind != "full") return usage();
+    try {
+        auto league = std::make_unique<dravik::LeagueData>();
+        if (kind == "sample")
+            BuildSampleLeague(*league);
+        else
+            BuildFullLeague(*league);
+        WriteLeagueFile(*league, out, form);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "dravik-leaguewriter: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

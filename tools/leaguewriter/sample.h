@@ -1,0 +1,43 @@
+#pragma once
+// The two generated leagues: the sample league (30 teams, for trying the
+// program and for tests) and the full-size league (every record in use, for
+// benchmarks). Both are the same bytes on every run.
+
+#include <array>
+#include <cstdint>
+
+#include "league/state.h"
+
+namespace dravik::leaguewriter {
+
+struct SamplePassword {
+    int16_t team;
+    const char* password;
+};
+
+// The sample's teams that have a password, and the passwords.
+inline constexpr std::array<SamplePassword, 3> SamplePasswords{{
+    {2, "faceoff"},
+    {9, "hattrick"},
+    {24, "Icing"},
+}};
+
+// The sample's team numbers 1..31 are in use but for this one.
+inline constexpr int16_t SampleUnusedTeam = 13;
+
+// Fills `league` (expected erased) with the sample league: 30 teams in six
+// divisions of two conferences, full pro and farm rosters that pass the
+// roster check, coaches, a schedule partly played, day-1 pro and farm lines
+// that pass the lines checks, free agents and draft names.
+void BuildSampleLeague(LeagueData& league);
+
+// Fills `league` with the full-size league: 100 teams, 10,000 skaters,
+// 1,000 goalies, 500 coaches and 5,000 schedule entries, rosters and day-1
+// lines made like the sample's; the people no team holds are free agents.
+void BuildFullLeague(LeagueData& league);
+
+// Where the build writes the sample league: "Sample League.zcl" in the
+// folder "sample" of the build folder.
+const char* BuiltSampleLeaguePath();
+
+}  // namespace dravik::leaguewriter
