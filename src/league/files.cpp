@@ -103,11 +103,11 @@ mode_t newFileMode() {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
-// Writes the pieces one after the other into a temporary file in the
+// Writes the chunks one after the other into a temporary file in the
 // target's folder and renames it over the target once all of them are on
 // disk. On any failure the temporary file is removed and the target is left
 // as it was (absent, or the previous file).
-void writeWhole(const std::string& target, std::initializer_list<std::span<const uint8_t>> pieces) {
+void writeWhole(const std::string& target, std::initializer_list<std::span<const uint8_t>> chunks) {
     if (target.empty()) raiseError(err::PathFileAccess);
     std::string temp = target + ".part-XXXXXX";
     int raw = ::mkstemp(temp.data());
@@ -122,10 +122,10 @@ void writeWhole(const std::string& target, std::initializer_list<std::span<const
     } remover{temp};
 
     ::fchmod(fd.get(), newFileMode());
-    for (std::span<const uint8_t> piece : pieces) {
+    for (std::span<const uint8_t> chunk : chunks) {
         std::size_t done = 0;
-        while (done < piece.size()) {
-            ssize_t put = ::write(fd.get(), piece.data() + done, piece.size() - done);
+        while (done < chunk.size()) {
+            ssize_t put = ::write(fd.get(), chunk.data() + done, chunk.size() - done);
             if (put < 0) {
                 if (errno == EINTR) continue;
                 raiseForErrno(errno, false);
