@@ -1,15 +1,17 @@
 #include "platform/folders.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QString>
 
-#include <unistd.h>
-
 namespace dravik {
 namespace {
 
-std::string cleanPath(const QString& path) { return QDir::cleanPath(QDir::fromNativeSeparators(path)).toStdString(); }
+std::string cleanPath(const QString& path) {
+    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toStdString();
+}
 
 }  // namespace
 

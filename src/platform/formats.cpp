@@ -79,7 +79,9 @@ std::string LocaleFormats::generalNumber(double value) const {
     return toLabelText(plain_.toString(value, form, QLocale::FloatingPointShortest));
 }
 
-std::string LocaleFormats::fixedTwo(double value) const { return toLabelText(plain_.toString(value, 'f', 2)); }
+std::string LocaleFormats::fixedTwo(double value) const {
+    return toLabelText(plain_.toString(value, 'f', 2));
+}
 
 std::string LocaleFormats::monthDayYear(double oleDate) const {
     const auto d = splitOleDate(oleDate);

@@ -13,7 +13,8 @@ struct FileInstanceLock::Impl {
 };
 
 FileInstanceLock::FileInstanceLock(const std::string& folder, const std::string& programTitle)
-    : path_(folder + "/" + programTitle + ".lock"), impl_(std::make_unique<Impl>(QString::fromStdString(path_))) {}
+    : path_(folder + "/" + programTitle + ".lock"),
+      impl_(std::make_unique<Impl>(QString::fromStdString(path_))) {}
 
 FileInstanceLock::~FileInstanceLock() = default;
 

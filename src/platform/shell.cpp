@@ -28,7 +28,8 @@ int XdgShellOpen::open(const std::string& pathOrUrl, int /*showMode*/) {
         // option of the opener.
         target = info.absoluteFilePath();
     }
-    if (!QProcess::startDetached(QString::fromStdString(program_), QStringList{target})) return shell::NoAssociation;
+    if (!QProcess::startDetached(QString::fromStdString(program_), QStringList{target}))
+        return shell::NoAssociation;
     return shell::Opened;
 }
 

@@ -12,7 +12,7 @@ namespace dravik {
 // otherwise, the way callers of the shell have always tested it.
 namespace shell {
 inline constexpr int Opened = 42;
-inline constexpr int FileNotFound = 2;  // no such file, or an empty text
+inline constexpr int FileNotFound = 2;    // no such file, or an empty text
 inline constexpr int NoAssociation = 31;  // nothing on this system can open it
 }  // namespace shell
 

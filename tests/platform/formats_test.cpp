@@ -77,6 +77,7 @@ TEST(Formats, FixedTwoDecimalsWithoutGrouping) {
         double value;
         std::string text;
     } cases[] = {
+        // clang-format off
         {us, 123.456, "123.46"},
         {us, 1234567.891, "1234567.89"},
         {us, 5, "5.00"},
@@ -85,6 +86,7 @@ TEST(Formats, FixedTwoDecimalsWithoutGrouping) {
         {us, 0.004, "0.00"},
         {fr, 123.456, "123,46"},
         {fr, 12345.5, "12345,50"},
+        // clang-format on
     };
     for (const auto& c : cases) EXPECT_EQ(c.formats.fixedTwo(c.value), c.text) << c.value;
 }
@@ -102,7 +104,8 @@ TEST(Formats, OleDatesAsMonthDayYearAndHoursMinutes) {
         {"two digits each", 45321 + (9 * 3600 + 5 * 60) * kSecond, "January 30 2024", "09:05"},
         {"rounds down below half a second", 45000 + 86399.4 * kSecond, "March 15 2023", "23:59"},
         {"rounds up to the next day", 45000 + 86399.6 * kSecond, "March 16 2023", "00:00"},
-        {"rounds up to the next minute", 45000 + (14 * 3600 + 10 * 60 + 59.6) * kSecond, "March 15 2023", "14:11"},
+        {"rounds up to the next minute", 45000 + (14 * 3600 + 10 * 60 + 59.6) * kSecond, "March 15 2023",
+         "14:11"},
         {"day zero", 0, "December 30 1899", "00:00"},
         {"day one", 1, "December 31 1899", "00:00"},
         {"first day of 1900", 2, "January 1 1900", "00:00"},
@@ -112,7 +115,8 @@ TEST(Formats, OleDatesAsMonthDayYearAndHoursMinutes) {
         {"first day of the range", -657434, "January 1 100", "00:00"},
         {"and its noon", -657434.5, "January 1 100", "12:00"},
         {"last day of the range", 2958465.5, "December 31 9999", "12:00"},
-        {"last second does not round past the range", 2958465 + 86399.9 * kSecond, "December 31 9999", "23:59"},
+        {"last second does not round past the range", 2958465 + 86399.9 * kSecond, "December 31 9999",
+         "23:59"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(us.monthDayYear(c.oleDate), c.date) << c.why;
@@ -126,8 +130,13 @@ TEST(Formats, MonthNamesAreTheLocales) {
 }
 
 TEST(Formats, DatesOutsideTheRangeGiveEmptyText) {
-    const double bad[] = {std::nan(""), std::numeric_limits<double>::infinity(),
-                          -std::numeric_limits<double>::infinity(), 1e300, -1e300, -657435, 2958466};
+    const double bad[] = {std::nan(""),
+                          std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(),
+                          1e300,
+                          -1e300,
+                          -657435,
+                          2958466};
     for (double d : bad) {
         EXPECT_EQ(us.monthDayYear(d), "") << d;
         EXPECT_EQ(us.hoursMinutes(d), "") << d;
