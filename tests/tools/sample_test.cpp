@@ -4,7 +4,6 @@
 #include "leaguewriter/sample.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <cstring>
 #include <memory>
@@ -15,6 +14,7 @@
 #include "league/leagueimage.h"
 #include "league/password.h"
 #include "leaguewriter/writer.h"
+#include "support/league_file.h"
 #include "test_env.h"
 
 namespace dravik::leaguewriter {
@@ -28,17 +28,7 @@ class SampleFileTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         file_ = new std::string(test::readFile(BuiltSampleLeaguePath()));
-        image_ = new std::string();
-        if (file_->size() > 4) {
-            uint32_t n = 0;
-            for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<uint8_t>((*file_)[i]);
-            image_->resize(n);
-            uLongf size = n;
-            if (uncompress(reinterpret_cast<Bytef*>(image_->data()), &size,
-                           reinterpret_cast<const Bytef*>(file_->data() + 4),
-                           static_cast<uLong>(file_->size() - 4)) != Z_OK || size != n)
-                image_->clear();
-        }
+        image_ = new std::string(test::UnpackLeagueFile(BuiltSampleLeaguePath()));
         fresh_ = new LeagueData();
         BuildSampleLeague(*fresh_);
     }
@@ -79,7 +69,8 @@ TEST_F(SampleFileTest, EveryRecordStandsInItsSlot) {
     EXPECT_EQ(at<LeagueInfo>(Record), fresh_->League);
     for (int i = 1; i <= 300; ++i)
         ASSERT_EQ(at<FixedText<40>>((2 + i - 1) * Record), fresh_->DraftNameList[i]) << "draft name " << i;
-    for (int i = 1; i <= 100; ++i) ASSERT_EQ(at<TeamInfo>((302 + i - 1) * Record), fresh_->Teams[i]) << "team " << i;
+    for (int i = 1; i <= 100; ++i)
+        ASSERT_EQ(at<TeamInfo>((302 + i - 1) * Record), fresh_->Teams[i]) << "team " << i;
     for (int i = 1; i <= 10000; ++i)
         ASSERT_EQ(at<PlayerInfo>((402 + i - 1) * Record), fresh_->Players[i]) << "skater " << i;
     for (int i = 1; i <= 1000; ++i)

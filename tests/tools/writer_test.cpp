@@ -66,9 +66,10 @@ TEST(LeagueWriterTest, CompressedFileIsLengthThenZlibStream) {
 
     std::string unpacked(image.size() + 1, '\0');
     uLongf n = static_cast<uLongf>(unpacked.size());
-    ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(unpacked.data()), &n,
-                         reinterpret_cast<const Bytef*>(file.data() + 4), static_cast<uLong>(file.size() - 4)),
-              Z_OK);
+    ASSERT_EQ(
+        uncompress(reinterpret_cast<Bytef*>(unpacked.data()), &n,
+                   reinterpret_cast<const Bytef*>(file.data() + 4), static_cast<uLong>(file.size() - 4)),
+        Z_OK);
     unpacked.resize(n);
     EXPECT_TRUE(unpacked == image);
 }

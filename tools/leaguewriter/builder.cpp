@@ -62,8 +62,8 @@ TeamInfo& AddTeam(LeagueData& league, int16_t number, std::string_view name, uin
     return t;
 }
 
-PlayerInfo& AddSkater(LeagueData& league, int16_t number, int16_t team, uint8_t position, uint8_t rosterStatus,
-                      std::string_view name) {
+PlayerInfo& AddSkater(LeagueData& league, int16_t number, int16_t team, uint8_t position,
+                      uint8_t rosterStatus, std::string_view name) {
     PlayerInfo& p = league.Players[number];
     p = PlayerInfo{};
     p.InUse = True;
@@ -84,7 +84,8 @@ PlayerInfo& AddSkater(LeagueData& league, int16_t number, int16_t team, uint8_t 
     return p;
 }
 
-GoalieInfo& AddGoalie(LeagueData& league, int16_t number, int16_t team, uint8_t rosterStatus, std::string_view name) {
+GoalieInfo& AddGoalie(LeagueData& league, int16_t number, int16_t team, uint8_t rosterStatus,
+                      std::string_view name) {
     GoalieInfo& g = league.Goalies[number];
     g = GoalieInfo{};
     g.InUse = True;

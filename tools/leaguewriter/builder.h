@@ -32,8 +32,8 @@ PlayerInfo& AddSkater(LeagueData& league, int16_t number, int16_t team, uint8_t 
                       uint8_t rosterStatus = status::Dressed, std::string_view name = {});
 
 // A goalie of the team; an empty name becomes "Goalie <number>".
-GoalieInfo& AddGoalie(LeagueData& league, int16_t number, int16_t team, uint8_t rosterStatus = status::Dressed,
-                      std::string_view name = {});
+GoalieInfo& AddGoalie(LeagueData& league, int16_t number, int16_t team,
+                      uint8_t rosterStatus = status::Dressed, std::string_view name = {});
 
 // A coach of the team (0 = not hired); an empty name becomes "Coach <number>".
 CoachInfo& AddCoach(LeagueData& league, int16_t number, int16_t team, std::string_view name = {});

@@ -41,32 +41,34 @@ private:
 };
 
 // Texts are in the league's code page (Windows-1252): "\xC9" is É, "\xE9"
-// é, "\xE8" è, "\xEA" ê, "\xF6" ö, "\xF8" ø, "\xFC" ü, "\xEB" ë.
+// é, "\xE8" è, "\xEA" ê, "\xF4" ô, "\xF6" ö, "\xF8" ø, "\xFC" ü, "\xEB" ë.
 constexpr std::array<const char*, 52> FirstNames{
-    "Alder",   "Bram",     "Caspian", "Dorran",  "Elric",       "Fennick",     "Garrow",    "Hollis", "Ivo",
-    "Jaspar",  "Kellan",   "Lorne",   "Marek",   "Niall",       "Oswin",       "Perrin",    "Quill",  "Rowan",
-    "Tobiah",  "Ulric",    "Vesper",  "Wendel",  "Yorick",      "Anselm",      "Bastian",   "Corliss", "Dace",
-    "Emrys",   "Florian",  "Gideon",  "Halvard", "Ingram",      "Joris",       "Lucan",     "Mattis", "Nevin",
-    "Orrin",   "Piet",     "Rasmus",  "Sten",    "Teodor",      "Wystan",      "Xaver",     "Yannick", "\xC9mile",
-    "J\xE9r\xF4me", "Bj\xF6rn", "S\xF8ren", "J\xFCrgen", "Mika\xEBl", "Z\xE9phyr", "Oren",
+    "Alder",     "Bram",      "Caspian",   "Dorran",  "Elric",    "Fennick",      "Garrow",   "Hollis",
+    "Ivo",       "Jaspar",    "Kellan",    "Lorne",   "Marek",    "Niall",        "Oswin",    "Perrin",
+    "Quill",     "Rowan",     "Tobiah",    "Ulric",   "Vesper",   "Wendel",       "Yorick",   "Anselm",
+    "Bastian",   "Corliss",   "Dace",      "Emrys",   "Florian",  "Gideon",       "Halvard",  "Ingram",
+    "Joris",     "Lucan",     "Mattis",    "Nevin",   "Orrin",    "Piet",         "Rasmus",   "Sten",
+    "Teodor",    "Wystan",    "Xaver",     "Yannick", "\xC9mile", "J\xE9r\xF4me", "Bj\xF6rn", "S\xF8ren",
+    "J\xFCrgen", "Mika\xEBl", "Z\xE9phyr", "Oren",
 };
 
 constexpr std::array<const char*, 26> SurnameHeads{
-    "Ark",  "Brev", "Corr", "Dask", "Elv",  "Farn", "Gask", "Hest", "Isk",  "Jev",  "Karn", "Lusk", "Marv",
-    "Norr", "Orv",  "Prav", "Rask", "Selv", "Trog", "Ulm",  "Varg", "Wex",  "Yst",  "Zorv", "Quen", "Bly",
+    "Ark",  "Brev", "Corr", "Dask", "Elv",  "Farn", "Gask", "Hest", "Isk", "Jev", "Karn", "Lusk", "Marv",
+    "Norr", "Orv",  "Prav", "Rask", "Selv", "Trog", "Ulm",  "Varg", "Wex", "Yst", "Zorv", "Quen", "Bly",
 };
 
 constexpr std::array<const char*, 22> SurnameTails{
-    "ander", "berg", "dahl",  "enko", "ett",    "ington", "ivar", "ley",     "mont", "nik",   "ovic",
-    "quist", "rud",  "sen",   "stad", "str\xF6m", "ton",    "vall", "wick",    "ak",   "i\xE8re", "eau",
+    "ander", "berg", "dahl", "enko", "ett",      "ington", "ivar", "ley",  "mont", "nik",     "ovic",
+    "quist", "rud",  "sen",  "stad", "str\xF6m", "ton",    "vall", "wick", "ak",   "i\xE8re", "eau",
 };
 
 constexpr std::array<const char*, 16> Countries{
-    "CAN", "CAN", "CAN", "USA", "USA", "SWE", "FIN", "CZE", "SVK", "GER", "SUI", "LAT", "NOR", "DEN", "AUT", "FRA",
+    "CAN", "CAN", "CAN", "USA", "USA", "SWE", "FIN", "CZE",
+    "SVK", "GER", "SUI", "LAT", "NOR", "DEN", "AUT", "FRA",
 };
 
 constexpr std::array<const char*, 8> Injuries{
-    "Sprained Ankle", "Bruised Ribs",       "Knee Sprain",  "Concussion",
+    "Sprained Ankle", "Bruised Ribs",        "Knee Sprain", "Concussion",
     "Groin Strain",   "Shoulder Separation", "Back Spasms", "Broken Finger",
 };
 
@@ -122,8 +124,8 @@ constexpr std::array<const char*, 10> CityTails{
     "ford", "mere", "holm", "wick", "by", "stead", "haven", "dale", "port", "crest",
 };
 
-// The amounts of the generated leagues, in dollars.
-constexpr int32_t Grand = 10000;  // salaries are drawn in units of 10,000
+// Salaries and bank accounts are drawn in steps of 10,000.
+constexpr int32_t MoneyStep = 10000;
 
 class NameMaker {
 public:
@@ -154,18 +156,18 @@ uint8_t fitCondition(Prng& r) { return static_cast<uint8_t>(r.range(0, 9) == 0 ?
 
 // What a generated person is: how good, how paid, how old, how healthy.
 struct Profile {
-    int level;             // ratings scatter around it
-    int ratingCap;         // no rating above it (farm players stay under the farm overall limit)
-    int salaryLo, salaryHi;  // in units of 10,000
+    int level;               // ratings scatter around it
+    int ratingCap;           // no rating above it (farm players stay under the farm overall limit)
+    int salaryLo, salaryHi;  // in steps of MoneyStep
     int ageLo, ageHi;
     bool injured = false;
 };
 
 // Rating offsets by position: CK FG DI SK ST DU PH FO PA SC DF EX LD MO PO.
 constexpr int8_t SkaterShape[4][15] = {
-    {-4, -4, 0, 2, 0, 0, 3, 8, 4, 2, -3, 0, 0, 0, 0},        // C
-    {0, 0, 0, 3, 0, 0, 3, -12, 0, 5, -5, 0, 0, 0, 0},       // LW
-    {0, 0, 0, 3, 0, 0, 3, -12, 0, 5, -5, 0, 0, 0, 0},       // RW
+    {-4, -4, 0, 2, 0, 0, 3, 8, 4, 2, -3, 0, 0, 0, 0},      // C
+    {0, 0, 0, 3, 0, 0, 3, -12, 0, 5, -5, 0, 0, 0, 0},      // LW
+    {0, 0, 0, 3, 0, 0, 3, -12, 0, 5, -5, 0, 0, 0, 0},      // RW
     {5, 3, 0, -2, 4, 2, -3, -30, -2, -10, 8, 0, 0, 0, 0},  // D
 };
 
@@ -211,7 +213,7 @@ public:
         c.Country = r_.pick(Countries);
         c.Age = static_cast<int16_t>(r_.range(38, 66));
         c.ContractYears = static_cast<uint8_t>(team == 0 ? 0 : r_.range(1, 4));
-        c.Salary = r_.range(salaryLo, salaryHi) * Grand;
+        c.Salary = r_.range(salaryLo, salaryHi) * MoneyStep;
         for (auto& v : c.Ratings) v = static_cast<uint8_t>(r_.range(ratingLo, ratingHi));
         return c;
     }
@@ -227,12 +229,12 @@ public:
         t.City = spec.city;
         t.ArenaName = std::string(spec.city) + ArenaKinds[number % ArenaKinds.size()];
         t.Password = passwordDigest;  // blanks when empty: no password
-        t.ArenaCapacity = {r_.range(5000, 8000), r_.range(4000, 6000), r_.range(2500, 4000), r_.range(800, 2000),
-                           r_.range(20, 60)};
+        t.ArenaCapacity = {r_.range(5000, 8000), r_.range(4000, 6000), r_.range(2500, 4000),
+                           r_.range(800, 2000), r_.range(20, 60)};
         t.TicketPrice = {static_cast<int16_t>(r_.range(18, 30)), static_cast<int16_t>(r_.range(35, 50)),
                          static_cast<int16_t>(r_.range(55, 80)), static_cast<int16_t>(r_.range(90, 140)),
                          static_cast<int16_t>(r_.range(300, 600))};
-        t.BankAccount = r_.range(300, 2500) * Grand;
+        t.BankAccount = r_.range(300, 2500) * MoneyStep;
         t.Morale = static_cast<int16_t>(r_.range(40, 80));
         t.Farm.Name = std::string(spec.farmCity) + " " + spec.farmNickname;
         t.Farm.Abbreviation = spec.farmAbbreviation;
@@ -267,7 +269,8 @@ public:
     }
 
     std::string cityName(int index) {
-        return std::string(CityHeads[index % CityHeads.size()]) + CityTails[(index / CityHeads.size()) % CityTails.size()];
+        return std::string(CityHeads[index % CityHeads.size()]) +
+               CityTails[(index / CityHeads.size()) % CityTails.size()];
     }
 
     const Numbers& numbers() const { return numbers_; }
@@ -280,9 +283,11 @@ private:
         p.Weight = static_cast<int16_t>(r_.range(170, 230));
         p.Height = static_cast<int16_t>(r_.range(69, 78));
         p.ContractYears = static_cast<uint8_t>(r_.range(1, 5));
-        p.Salary = r_.range(pr.salaryLo, pr.salaryHi) * Grand;
-        p.ProExperience = static_cast<int16_t>(
-            std::max(0, (p.Age - 20) * (pr.level >= 63 ? r_.range(45, 80) : r_.range(0, 15))));  // pro level or not
+        p.Salary = r_.range(pr.salaryLo, pr.salaryHi) * MoneyStep;
+        // Players of pro level have played most games of their seasons
+        // since they were 20, the others few.
+        const int gamesPerSeason = pr.level >= 63 ? r_.range(45, 80) : r_.range(0, 15);
+        p.ProExperience = static_cast<int16_t>(std::max(0, (p.Age - 20) * gamesPerSeason));
         p.Rookie = p.Age <= 23 && p.ProExperience < 82 ? True : False;
         if (pr.injured) {
             p.Condition = static_cast<uint8_t>(r_.range(60, 90));
@@ -575,9 +580,10 @@ void BuildFullLeague(LeagueData& league) {
             const TeamSpec& like = SampleTeams[number % SampleTeams.size()];
             const std::string& city = names.emplace_back(gen.cityName(number));
             const std::string& farmCity = names.emplace_back(gen.cityName(number + 37) + " Junction");
-            const std::string& abbreviation = names.emplace_back(std::string(1, city[0]) + std::to_string(number));
-            spec = {city.c_str(), like.nickname, abbreviation.c_str(), farmCity.c_str(), like.farmNickname,
-                    abbreviation.c_str()};
+            const std::string& abbreviation =
+                names.emplace_back(std::string(1, city[0]) + std::to_string(number));
+            spec = {city.c_str(),     like.nickname,     abbreviation.c_str(),
+                    farmCity.c_str(), like.farmNickname, abbreviation.c_str()};
         }
         const auto division = static_cast<uint8_t>((number - 1) * 6 / 100 + 1);
         gen.team(number, spec, division, "");

@@ -23,7 +23,8 @@ std::string PackLeagueImage(std::string_view image);
 void WriteFileBytes(const std::string& path, std::string_view bytes);
 
 // Writes an image (perhaps changed by a test) as a league file.
-void WriteLeagueImageFile(const std::string& path, std::string_view image, FileForm form = FileForm::Compressed);
+void WriteLeagueImageFile(const std::string& path, std::string_view image,
+                          FileForm form = FileForm::Compressed);
 
 // Writes the league as a client league file.
 void WriteLeagueFile(const LeagueData& league, const std::string& path, FileForm form = FileForm::Compressed);

@@ -1,0 +1,59 @@
+// The generated leagues under the league's own rules: every team in use
+// passes the roster check as it stands on day 1, and nothing needs repairing.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "leaguewriter/sample.h"
+#include "rules/roster.h"
+#include "support/league_file.h"
+#include "test_env.h"
+
+namespace dravik::leaguewriter {
+namespace {
+
+// Checks run quietly (no boxes, no log) but would still repair; a sample
+// that needed a repair would show in the records afterwards.
+void expectEveryTeamPasses(test::TestEnv& t) {
+    t.state->ShowMessages = True;
+    const auto before = std::make_unique<LeagueData>();
+    before->Teams = t.league->Teams;
+    before->Players = t.league->Players;
+    before->Goalies = t.league->Goalies;
+    int teams = 0;
+    for (int16_t team = 1; team <= 100; ++team) {
+        if (t.league->Teams[team].InUse != True) continue;
+        ++teams;
+        EXPECT_EQ(CheckRoster(t.env, team, False, True, False), True) << "roster of team " << team;
+        EXPECT_EQ(t.state->RosterChangedByCheck, 0) << "team " << team;
+    }
+    EXPECT_GE(teams, 30);
+    EXPECT_TRUE(t.dialogs.shown().empty());
+    EXPECT_TRUE(t.log.entries.empty()) << t.log.entries.front().text;
+    EXPECT_TRUE(t.league->Teams == before->Teams);
+    EXPECT_TRUE(t.league->Players == before->Players);
+    EXPECT_TRUE(t.league->Goalies == before->Goalies);
+}
+
+TEST(SampleRulesTest, EveryTeamOfTheBuiltSamplePasses) {
+    test::TestEnv t;
+    ASSERT_TRUE(test::LoadBuiltSample(*t.league)) << BuiltSampleLeaguePath();
+    // The farm rules take part only with managed farm clubs that dress a
+    // full lineup.
+    ASSERT_EQ(t.league->League.FarmLinesEnabled, True);
+    ASSERT_EQ(t.league->League.FarmFullLineup, True);
+    ASSERT_NE(t.league->League.SalaryCapMode, 0);
+    expectEveryTeamPasses(t);
+}
+
+// The benchmarks make lines for every team of the full-size league: its
+// rosters must be as sound as the sample's.
+TEST(SampleRulesTest, EveryTeamOfTheFullLeaguePasses) {
+    test::TestEnv t;
+    BuildFullLeague(*t.league);
+    expectEveryTeamPasses(t);
+}
+
+}  // namespace
+}  // namespace dravik::leaguewriter
