@@ -21,6 +21,7 @@ std::string errorDescription(int number) {
         case 75: return "Path/File access error";
         case 340: return "Control array element doesn't exist";
         case 380: return "Invalid property value";
+        case 381: return "Invalid property array index";
         case 32755: return "Cancel was selected.";
         default: return "Application-defined or object-defined error";
     }

@@ -27,6 +27,7 @@ inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int ControlArrayElementMissing = 340;
 inline constexpr int InvalidPropertyValue = 380;
+inline constexpr int InvalidPropertyArrayIndex = 381;
 inline constexpr int CancelSelected = 32755;
 }  // namespace err
 
