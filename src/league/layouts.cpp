@@ -66,8 +66,8 @@ std::vector<Field> leafFields() {
     return out;
 }
 
-#define DRAVIK_LISTINGS(R)                      \
-    template std::vector<Field> fields<R>();    \
+#define DRAVIK_LISTINGS(R)                   \
+    template std::vector<Field> fields<R>(); \
     template std::vector<Field> leafFields<R>();
 
 DRAVIK_LISTINGS(LeagueInfo)

@@ -339,11 +339,13 @@ struct IsSequence<std::span<T, N>> : std::true_type {
 
 // A type with a stored layout description.
 template <class T>
-concept Described = requires(T& r, detail::NoVisit& v) { describe(r, v); };
+concept Described = requires(T& r, detail::NoVisit& v) {
+    describe(r, v);
+};
 
 template <class T>
 concept Scalar = std::same_as<T, uint8_t> || std::same_as<T, int16_t> || std::same_as<T, int32_t> ||
-                 std::same_as<T, double>;
+    std::same_as<T, double>;
 
 template <class T>
 constexpr std::size_t storedSizeOf();

@@ -13,6 +13,7 @@
 // length field claims more than its slot can hold is no valid marker at all.
 // Writing pads every slot it touches to its full length with zero bytes.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,7 +28,7 @@ namespace dravik {
 std::size_t RecordOffset(int64_t record, std::size_t recordLength);
 
 class RecordReader {
-public:
+  public:
     // The image must outlive the reader; it is never copied.
     RecordReader(std::string_view image, std::size_t recordLength);
 
@@ -61,7 +62,7 @@ public:
     // True when `record` holds exactly this marker (length and bytes).
     bool markerIs(int64_t record, std::string_view text) const;
 
-private:
+  private:
     void checkItem(int64_t record, std::size_t n) const;
     // The n bytes at `at` of the record when they lie wholly inside the image.
     const uint8_t* whole(int64_t record, std::size_t at, std::size_t n) const;
@@ -74,7 +75,7 @@ private:
 };
 
 class RecordWriter {
-public:
+  public:
     // Writes into `image`, growing it as records are written.
     RecordWriter(std::string& image, std::size_t recordLength);
 
@@ -92,7 +93,7 @@ public:
     // slot after its length is error 59.
     void writeMarker(int64_t record, std::string_view text);
 
-private:
+  private:
     // The start of the record's slot, the image grown to hold all of it and
     // the slot zeroed from byte `used` on.
     uint8_t* slot(int64_t record, std::size_t used);

@@ -34,8 +34,8 @@ void InitSharedState(ProgramState& state, const std::string& workFilePath) {
     const char* positions[] = {"C", "LW", "RW", "D", "G"};
     for (int p = 1; p <= 5; ++p) state.PositionNames[p] = positions[p - 1];
     state.WindowTitlePrefix = ProductName;
-    setCaptions(state.SkaterStatLabels[0], {"CK", "FG", "DI", "SK", "ST", "DU", "PH", "FO", "PA", "SC", "DF", "EX",
-                                            "LD", "MO", "PO", "OV"});
+    setCaptions(state.SkaterStatLabels[0], {"CK", "FG", "DI", "SK", "ST", "DU", "PH", "FO", "PA", "SC", "DF",
+                                            "EX", "LD", "MO", "PO", "OV"});
     setCaptions(state.SkaterStatLabels[1], {"IT", "PY", "PC", "SC", "DF", "ME", "PO", "OV"});
     setCaptions(state.GoalieStatLabels[0],
                 {"SK", "DU", "ST", "SZ", "AG", "RB", "SC", "HS", "RT", "EX", "LD", "MO", "PO", "OV"});

@@ -139,11 +139,7 @@ const std::vector<Field> kTeamInfo = {
 
 // Offsets within the farm record itself (the team record puts it at 1863).
 const std::vector<Field> kFarmTeamInfo = {
-    {"Name", 0, 40},
-    {"Abbreviation", 40, 3},
-    {"Coach", 43, 2},
-    {"Morale", 45, 2},
-    {"Lines", 47, 1520},
+    {"Name", 0, 40}, {"Abbreviation", 40, 3}, {"Coach", 43, 2}, {"Morale", 45, 2}, {"Lines", 47, 1520},
 };
 
 // Slot k at byte 2k.
@@ -169,80 +165,36 @@ const std::vector<Field> kDayLines = {
 };
 
 const std::vector<Field> kPlayerInfo = {
-    {"InUse", 0, 2},
-    {"Number", 2, 2},
-    {"Name", 4, 40},
-    {"Team", 44, 2},
-    {"Country", 46, 3},
-    {"Age", 49, 2},
-    {"Weight", 51, 2},
-    {"Height", 53, 2},
-    {"Position", 55, 1},
-    {"ContractYears", 56, 1},
-    {"Rookie", 57, 2},
-    {"Protected", 59, 2},
-    {"NoApplyRerate", 61, 2},
-    {"TradeAvailable", 63, 2},
-    {"NoTrade", 65, 2},
-    {"Salary", 67, 4},
-    {"Injury", 71, 40},
-    {"Reserved1", 111, 1},
-    {"Condition", 112, 1},
-    {"Suspension", 113, 1},
-    {"RosterStatus", 114, 1},
-    {"Ratings", 115, 30},
-    {"ProExperience", 145, 2},
-    {"Reserved2", 147, 8},
+    {"InUse", 0, 2},          {"Number", 2, 2},          {"Name", 4, 40},
+    {"Team", 44, 2},          {"Country", 46, 3},        {"Age", 49, 2},
+    {"Weight", 51, 2},        {"Height", 53, 2},         {"Position", 55, 1},
+    {"ContractYears", 56, 1}, {"Rookie", 57, 2},         {"Protected", 59, 2},
+    {"NoApplyRerate", 61, 2}, {"TradeAvailable", 63, 2}, {"NoTrade", 65, 2},
+    {"Salary", 67, 4},        {"Injury", 71, 40},        {"Reserved1", 111, 1},
+    {"Condition", 112, 1},    {"Suspension", 113, 1},    {"RosterStatus", 114, 1},
+    {"Ratings", 115, 30},     {"ProExperience", 145, 2}, {"Reserved2", 147, 8},
 };
 
 const std::vector<Field> kGoalieInfo = {
-    {"InUse", 0, 2},
-    {"Number", 2, 2},
-    {"Name", 4, 40},
-    {"Team", 44, 2},
-    {"Country", 46, 3},
-    {"Age", 49, 2},
-    {"Weight", 51, 2},
-    {"Height", 53, 2},
-    {"ContractYears", 55, 1},
-    {"Rookie", 56, 2},
-    {"Protected", 58, 2},
-    {"NoApplyRerate", 60, 2},
-    {"TradeAvailable", 62, 2},
-    {"NoTrade", 64, 2},
-    {"Salary", 66, 4},
-    {"Injury", 70, 40},
-    {"Reserved1", 110, 1},
-    {"Condition", 111, 1},
-    {"Suspension", 112, 1},
-    {"RosterStatus", 113, 1},
-    {"Ratings", 114, 26},
+    {"InUse", 0, 2},           {"Number", 2, 2},         {"Name", 4, 40},
+    {"Team", 44, 2},           {"Country", 46, 3},       {"Age", 49, 2},
+    {"Weight", 51, 2},         {"Height", 53, 2},        {"ContractYears", 55, 1},
+    {"Rookie", 56, 2},         {"Protected", 58, 2},     {"NoApplyRerate", 60, 2},
+    {"TradeAvailable", 62, 2}, {"NoTrade", 64, 2},       {"Salary", 66, 4},
+    {"Injury", 70, 40},        {"Reserved1", 110, 1},    {"Condition", 111, 1},
+    {"Suspension", 112, 1},    {"RosterStatus", 113, 1}, {"Ratings", 114, 26},
     {"ProExperience", 140, 2},
 };
 
 const std::vector<Field> kCoachInfo = {
-    {"InUse", 0, 2},
-    {"Number", 2, 2},
-    {"Name", 4, 40},
-    {"Team", 44, 2},
-    {"Country", 46, 3},
-    {"Age", 49, 2},
-    {"ContractYears", 51, 1},
-    {"Salary", 52, 4},
-    {"Ratings", 56, 7},
-    {"Reserved1", 63, 2},
+    {"InUse", 0, 2}, {"Number", 2, 2},         {"Name", 4, 40},   {"Team", 44, 2},    {"Country", 46, 3},
+    {"Age", 49, 2},  {"ContractYears", 51, 1}, {"Salary", 52, 4}, {"Ratings", 56, 7}, {"Reserved1", 63, 2},
 };
 
 const std::vector<Field> kScheduleGame = {
-    {"GameNumber", 0, 2},
-    {"ProScheduled", 2, 2},
-    {"ProPlayed", 4, 2},
-    {"ProTeam1", 6, 2},
-    {"ProTeam2", 8, 2},
-    {"FarmScheduled", 10, 2},
-    {"FarmPlayed", 12, 2},
-    {"FarmTeam1", 14, 2},
-    {"FarmTeam2", 16, 2},
+    {"GameNumber", 0, 2},  {"ProScheduled", 2, 2}, {"ProPlayed", 4, 2},
+    {"ProTeam1", 6, 2},    {"ProTeam2", 8, 2},     {"FarmScheduled", 10, 2},
+    {"FarmPlayed", 12, 2}, {"FarmTeam1", 14, 2},   {"FarmTeam2", 16, 2},
 };
 
 const std::vector<Field> kPlayerState = {
@@ -252,12 +204,8 @@ const std::vector<Field> kPlayerState = {
 };
 
 const std::vector<Field> kFreeAgentOffer = {
-    {"Player", 0, 2},
-    {"Team", 2, 2},
-    {"Salary", 4, 4},
-    {"Duration", 8, 2},
-    {"Bonus", 10, 4},
-    {"Comment", 14, 1000},
+    {"Player", 0, 2},   {"Team", 2, 2},   {"Salary", 4, 4},
+    {"Duration", 8, 2}, {"Bonus", 10, 4}, {"Comment", 14, 1000},
 };
 
 struct LayoutCase {
@@ -283,20 +231,21 @@ TEST_P(StoredLayout, EveryFieldAtItsDocumentedOffsetAndWidth) {
     EXPECT_EQ(last.offset + last.width, c.total);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, StoredLayout,
-    testing::Values(layoutCase<LeagueInfo>("LeagueInfo", 565, kLeagueInfo),
-                    layoutCase<DivisionInfo>("DivisionInfo", 42, kDivisionInfo),
-                    layoutCase<TeamInfo>("TeamInfo", 3470, kTeamInfo),
-                    layoutCase<FarmTeamInfo>("FarmTeamInfo", 1567, kFarmTeamInfo),
-                    layoutCase<DayLines>("DayLines", 152, kDayLines),
-                    layoutCase<PlayerInfo>("PlayerInfo", 155, kPlayerInfo),
-                    layoutCase<GoalieInfo>("GoalieInfo", 142, kGoalieInfo),
-                    layoutCase<CoachInfo>("CoachInfo", 65, kCoachInfo),
-                    layoutCase<ScheduleGame>("ScheduleGame", 18, kScheduleGame),
-                    layoutCase<PlayerState>("PlayerState", 5, kPlayerState),
-                    layoutCase<FreeAgentOffer>("FreeAgentOffer", 1014, kFreeAgentOffer)),
-    [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.record); });
+INSTANTIATE_TEST_SUITE_P(Records, StoredLayout,
+                         testing::Values(layoutCase<LeagueInfo>("LeagueInfo", 565, kLeagueInfo),
+                                         layoutCase<DivisionInfo>("DivisionInfo", 42, kDivisionInfo),
+                                         layoutCase<TeamInfo>("TeamInfo", 3470, kTeamInfo),
+                                         layoutCase<FarmTeamInfo>("FarmTeamInfo", 1567, kFarmTeamInfo),
+                                         layoutCase<DayLines>("DayLines", 152, kDayLines),
+                                         layoutCase<PlayerInfo>("PlayerInfo", 155, kPlayerInfo),
+                                         layoutCase<GoalieInfo>("GoalieInfo", 142, kGoalieInfo),
+                                         layoutCase<CoachInfo>("CoachInfo", 65, kCoachInfo),
+                                         layoutCase<ScheduleGame>("ScheduleGame", 18, kScheduleGame),
+                                         layoutCase<PlayerState>("PlayerState", 5, kPlayerState),
+                                         layoutCase<FreeAgentOffer>("FreeAgentOffer", 1014, kFreeAgentOffer)),
+                         [](const testing::TestParamInfo<LayoutCase>& info) {
+                             return std::string(info.param.record);
+                         });
 
 Field leaf(const std::vector<Field>& all, const std::string& name) {
     for (const Field& f : all)
@@ -316,7 +265,8 @@ TEST(StoredLayout, NestedRecordsLieAtTheirOffsetsInsideTheOuterRecord) {
         const std::string farm = "Farm.Lines[" + std::to_string(d - 1) + "].";
         EXPECT_EQ(leaf(team, pro + "NormalTrio").offset, 343u + 152u * (d - 1));
         EXPECT_EQ(leaf(team, farm + "NormalTrio").offset, 1910u + 152u * (d - 1));
-        EXPECT_EQ(leaf(team, farm + "Strategy"), (Field{farm + "Strategy", 1910u + 152u * (d - 1) + 142u, 6}));
+        EXPECT_EQ(leaf(team, farm + "Strategy"),
+                  (Field{farm + "Strategy", 1910u + 152u * (d - 1) + 142u, 6}));
     }
     EXPECT_EQ(leaf(team, "Farm.Lines[9].PullGoalerMinPct").offset + 2, 3430u);
 
@@ -340,7 +290,10 @@ struct MemberWalk {
     void operator()(const char* name, std::size_t, M&& member) {
         const void* p;
         std::size_t size;
-        if constexpr (requires { member.data(); member.size_bytes(); }) {
+        if constexpr (requires {
+                          member.data();
+                          member.size_bytes();
+                      }) {
             p = member.data();
             size = member.size_bytes();
         } else {
@@ -458,7 +411,8 @@ TEST(StoredLayout, ValuesAreStoredLittleEndianAtTheirOffsets) {
     std::memcpy(&bits, &league.ClientFileDate, 8);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(l[501 + i], static_cast<uint8_t>(bits >> (8 * i)));
     EXPECT_EQ(l[539], 50);
-    EXPECT_EQ(std::vector<uint8_t>(l.begin() + 393, l.begin() + 397), (std::vector<uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(std::vector<uint8_t>(l.begin() + 393, l.begin() + 397),
+              (std::vector<uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(l[392], 0);
     EXPECT_EQ(l[397], 0);
 

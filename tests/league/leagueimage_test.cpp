@@ -18,14 +18,14 @@ constexpr std::size_t at(int64_t record) { return static_cast<std::size_t>(recor
 
 // A heap copy of exactly these bytes: a read past the end is a sanitizer error.
 class ExactImage {
-public:
+  public:
     explicit ExactImage(std::string_view bytes) : size_(bytes.size()), data_(new char[bytes.size()]) {
         std::memcpy(data_.get(), bytes.data(), bytes.size());
     }
     std::string_view view() const { return {data_.get(), size_}; }
     char* data() { return data_.get(); }
 
-private:
+  private:
     std::size_t size_;
     std::unique_ptr<char[]> data_;
 };
@@ -110,7 +110,7 @@ std::unique_ptr<LeagueData> smallLeague() {
 }
 
 class LeagueImage : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         source_ = smallLeague().release();
         image_ = new std::string(BuildLeagueImage(*source_));
@@ -164,7 +164,8 @@ TEST_F(LeagueImage, RecordsLieAtTheirSlots) {
     EXPECT_EQ(im.substr(11402 * 3470, 65), stored(source_->Coaches[1]));
     EXPECT_EQ(im.substr(11902 * 3470, 18), stored(source_->Schedule[1]));
     EXPECT_EQ(im.substr(at(16902), 18), stored(source_->Schedule[5000]));
-    EXPECT_EQ(im.substr(16902 * 3470, 38), std::string("\x24\x00", 2) + "ZELT Client Files Version 1.12 - End");
+    EXPECT_EQ(im.substr(16902 * 3470, 38),
+              std::string("\x24\x00", 2) + "ZELT Client Files Version 1.12 - End");
     // Filler after a short record and after the end marker is zero.
     EXPECT_EQ(im.substr(402 * 3470 + 155, 3470 - 155), std::string(3470 - 155, '\0'));
     EXPECT_EQ(im.substr(16902 * 3470 + 38), std::string(3470 - 38, '\0'));
@@ -216,10 +217,14 @@ TEST_F(LeagueImage, AWrongStartMarkerStopsBeforeReadingAnything) {
         std::string image;
     };
     const std::vector<Case> cases = {
-        {"another file's marker", withStart(std::string("\x27\x00", 2) + "ZELT Lineups Files Version 1.01 - Start")},
-        {"different letter case", withStart(std::string("\x26\x00", 2) + "ZELT Client Files Version 1.12 - START")},
-        {"a trailing blank", withStart(std::string("\x27\x00", 2) + "ZELT Client Files Version 1.12 - Start ")},
-        {"a huge length field", withStart(std::string("\xFF\xFF", 2) + "ZELT Client Files Version 1.12 - Start")},
+        {"another file's marker",
+         withStart(std::string("\x27\x00", 2) + "ZELT Lineups Files Version 1.01 - Start")},
+        {"different letter case",
+         withStart(std::string("\x26\x00", 2) + "ZELT Client Files Version 1.12 - START")},
+        {"a trailing blank",
+         withStart(std::string("\x27\x00", 2) + "ZELT Client Files Version 1.12 - Start ")},
+        {"a huge length field",
+         withStart(std::string("\xFF\xFF", 2) + "ZELT Client Files Version 1.12 - Start")},
         {"an empty image", ""},
         {"a single byte", "\x26"},
         {"only the length", std::string("\x26\x00", 2)},

@@ -14,13 +14,13 @@ namespace {
 // A heap copy of exactly the bytes given, so that a read past its end is a
 // sanitizer error rather than a quiet read of spare capacity.
 class ExactImage {
-public:
+  public:
     explicit ExactImage(std::string_view bytes) : size_(bytes.size()), data_(new char[bytes.size()]) {
         std::memcpy(data_.get(), bytes.data(), bytes.size());
     }
     std::string_view view() const { return {data_.get(), size_}; }
 
-private:
+  private:
     std::size_t size_;
     std::unique_ptr<char[]> data_;
 };
@@ -72,7 +72,11 @@ TEST(RecordFile, ItemsAndMarkersThatDoNotFitTheirSlotAreRefused) {
     EXPECT_EQ(errorNumberOf([&] { offers.write(1, TeamInfo{}); }), 59);
     EXPECT_EQ(errorNumberOf([&] { offers.write(0, int16_t{1}); }), 63);
     RecordReader reader(image, 1014);
-    EXPECT_EQ(errorNumberOf([&] { TeamInfo t; reader.read(1, t); }), 59);
+    EXPECT_EQ(errorNumberOf([&] {
+                  TeamInfo t;
+                  reader.read(1, t);
+              }),
+              59);
 }
 
 TEST(RecordFile, MarkerIsItsLengthThenItsText) {

@@ -85,11 +85,11 @@ TEST(InitSharedState, SetsWhatTheMainWindowSetsAtStart) {
 
     using Row16 = std::array<std::string, 17>;
     using Row14 = std::array<std::string, 15>;
-    EXPECT_EQ(state->SkaterStatLabels[0], (Row16{"", "CK", "FG", "DI", "SK", "ST", "DU", "PH", "FO", "PA", "SC",
-                                                 "DF", "EX", "LD", "MO", "PO", "OV"}));
+    EXPECT_EQ(state->SkaterStatLabels[0], (Row16{"", "CK", "FG", "DI", "SK", "ST", "DU", "PH", "FO", "PA",
+                                                 "SC", "DF", "EX", "LD", "MO", "PO", "OV"}));
     EXPECT_EQ(state->SkaterStatLabels[1], (Row16{"", "IT", "PY", "PC", "SC", "DF", "ME", "PO", "OV"}));
-    EXPECT_EQ(state->GoalieStatLabels[0], (Row14{"", "SK", "DU", "ST", "SZ", "AG", "RB", "SC", "HS", "RT", "EX",
-                                                 "LD", "MO", "PO", "OV"}));
+    EXPECT_EQ(state->GoalieStatLabels[0], (Row14{"", "SK", "DU", "ST", "SZ", "AG", "RB", "SC", "HS", "RT",
+                                                 "EX", "LD", "MO", "PO", "OV"}));
     EXPECT_EQ(state->GoalieStatLabels[1], (Row14{"", "PH", "RD", "SC", "HS", "RT", "ME", "PO", "OV"}));
 
     for (int i = 1; i <= 10000; ++i) ASSERT_EQ(state->PlayerStates[i].Status, 10) << i;
