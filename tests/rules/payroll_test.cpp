@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/currency.h"
+#include "support/failing_dialogs.h"
 #include "support/small_league.h"
 
 namespace dravik {
@@ -305,6 +306,21 @@ TEST(SalaryCap, ReportsByItsOwnArgument) {
         EXPECT_EQ(lg.dialogs.messages(), c.boxes ? texts : std::vector<std::string>{});
         EXPECT_EQ(logged(lg), c.boxes ? std::vector<std::string>{} : texts);
     }
+}
+
+// A check that cannot finish has not passed: a warning alone would pass, but
+// here its box fails.
+TEST(SalaryCap, AnInternalFailureIsTheErrorBoxAndNotPassed) {
+    SmallLeague lg;
+    lg.rules().SalaryCapMode = 1;
+    lg.rules().SalaryCapAmount = 5000;
+    lg.rules().MinSalaryCap = 2000;
+    lg.addSkater(T, pos::C, status::Dressed, "P", 60, 1000);
+    test::FailingDialogs failing(lg.dialogs, "Ostby Larks is under the minimum salary cap by $1,000.00!");
+    Env env = test::withDialogs(lg, failing);
+    EXPECT_EQ(CheckSalaryCap(env, T, True), False);
+    EXPECT_TRUE(failing.failed());
+    EXPECT_EQ(lg.dialogs.messages(), std::vector<std::string>{"6 - Overflow in CheckSalaryCap!"});
 }
 
 TEST(Currency, UnitedStatesForms) {

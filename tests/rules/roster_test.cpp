@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rules/slots.h"
+#include "support/failing_dialogs.h"
 #include "support/small_league.h"
 
 namespace dravik {
@@ -424,6 +425,20 @@ TEST(CheckRoster, FlagMatrix) {
         EXPECT_EQ(lg.dialogs.shown().size(), c.box ? 1u : 0u);
         EXPECT_EQ(lg.log.entries.size(), c.logged ? 1u : 0u);
     }
+}
+
+// A check that cannot finish has not passed: a repair-only run would pass,
+// but here its report box fails.
+TEST(CheckRoster, AnInternalFailureIsTheErrorBoxAndNotPassed) {
+    SmallLeague lg;
+    lg.skater(lg.scratchC).RosterStatus = status::Dressed;
+    lg.skater(lg.scratchC).Condition = 50;
+    test::FailingDialogs failing(lg.dialogs, box({unfit("Scratch C")}));
+    Env env = test::withDialogs(lg, failing);
+    EXPECT_EQ(CheckRoster(env, T, False, False, True), False);
+    EXPECT_TRUE(failing.failed());
+    EXPECT_EQ(lg.dialogs.messages(), std::vector<std::string>{"6 - Overflow in CheckRoster!"});
+    EXPECT_EQ(lg.skater(lg.scratchC).RosterStatus, status::Scratch) << "the repair stands";
 }
 
 TEST(CheckRoster, ABadTeamChangesNothing) {
