@@ -15,8 +15,10 @@ std::string errorDescription(int number) {
         case 13: return "Type mismatch";
         case 52: return "Bad file name or number";
         case 53: return "File not found";
+        case 59: return "Bad record length";
         case 61: return "Disk full";
         case 62: return "Input past end of file";
+        case 63: return "Bad record number";
         case 70: return "Permission denied";
         case 75: return "Path/File access error";
         case 340: return "Control array element doesn't exist";

@@ -10,8 +10,8 @@ namespace dravik {
 
 namespace {
 
-[[noreturn]] void badRecordLength() { throw RuntimeError(59, "Bad record length"); }
-[[noreturn]] void badRecordNumber() { throw RuntimeError(63, "Bad record number"); }
+[[noreturn]] void badRecordLength() { raiseError(59); }
+[[noreturn]] void badRecordNumber() { raiseError(63); }
 
 // Start of byte `at` of the record, or nothing when it lies beyond any
 // addressable image.
