@@ -26,6 +26,14 @@ Control::Control(Form* form, std::string name, Kind kind) : form_(form), name_(s
 
 // Nothing is reported while the window is being built: the observer reads
 // the whole window when it hears that it is loaded.
+// Controls are members of their window and go with it; one that goes
+// earlier leaves neither the tab order nor the focus pointing at it.
+Control::~Control() {
+    auto& order = form_->tabOrder_;
+    order.erase(std::remove(order.begin(), order.end(), this), order.end());
+    if (form_->focus_ == this) form_->focus_ = nullptr;
+}
+
 void Control::changed(Prop what) {
     if (form_->state_ != Form::State::Constructing) form_->forms_->notify(*this, what);
 }

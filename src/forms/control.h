@@ -51,7 +51,7 @@ public:
 
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    virtual ~Control();
 
     Kind kind() const { return kind_; }
     Form& form() const { return *form_; }

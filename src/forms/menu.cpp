@@ -1,5 +1,7 @@
 #include "forms/menu.h"
 
+#include <algorithm>
+
 #include "forms/form.h"
 #include "forms/form_manager.h"
 
@@ -20,6 +22,12 @@ MenuItem::MenuItem(MenuItem& parent, std::string name, std::string_view caption,
       caption_(cutAtNul(caption)),
       shortcut_(upperKey(ctrlKey)) {
     parent.items_.push_back(this);
+}
+
+MenuItem::~MenuItem() {
+    auto& siblings = parent_ ? parent_->items_ : form_->menuBar_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    for (MenuItem* child : items_) child->parent_ = nullptr;
 }
 
 void MenuItem::changed(Prop what) {

@@ -22,6 +22,7 @@ public:
     MenuItem(MenuItem& parent, std::string name, std::string_view caption, char ctrlKey = 0);
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
+    ~MenuItem();
 
     Form& form() const { return *form_; }
     MenuItem* parent() const { return parent_; }
