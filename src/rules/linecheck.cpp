@@ -35,8 +35,12 @@ public:
     void run() {
         for (const WalkStep& step : CheckWalk) {
             switch (step.op) {
-                case WalkStep::Slot: testSlot(SkaterSlots[static_cast<std::size_t>(step.index)]); break;
-                case WalkStep::Unit: testUnit(LineUnits[static_cast<std::size_t>(step.index)]); break;
+                case WalkStep::Slot:
+                    testSlot(SkaterSlots[step.index]);
+                    break;
+                case WalkStep::Unit:
+                    testUnit(LineUnits[step.index]);
+                    break;
                 case WalkStep::LinesOneAndTwo:
                     if (form_ != Form::FarmLight) testLinesOneAndTwo();
                     break;
@@ -45,7 +49,8 @@ public:
         testGoalie(slot::StartGoaler, "Starting Goaler is empty.");
         testGoalie(slot::BackupGoaler, "Backup Goaler is empty.");
         int16_t start = set_.Slots[slot::StartGoaler];
-        if (start != 0 && start == set_.Slots[slot::BackupGoaler]) add("Starting Goalie and BackUp Goalie are the same");
+        if (start != 0 && start == set_.Slots[slot::BackupGoaler])
+            add("Starting Goalie and BackUp Goalie are the same");
         if (form_ != Form::Pro) testDifferentSkaters();
     }
 
@@ -92,21 +97,31 @@ private:
         std::string unit = std::to_string(s.unit);
         std::string head;
         switch (s.group) {
-            case SlotGroup::Normal: head = "Normal line # " + unit; break;
+            case SlotGroup::Normal:
+                head = "Normal line # " + unit;
+                break;
             case SlotGroup::PowerPlay:
                 // The farm form has always run the power-play forward's words together.
-                if (!s.defense() && form_ == Form::FarmFull) return "PP line" + unit + " " + positionName(s.place) + " is empty.";
+                if (!s.defense() && form_ == Form::FarmFull)
+                    return "PP line" + unit + " " + positionName(s.place) + " is empty.";
                 head = "PP line " + unit;
                 break;
-            case SlotGroup::PenaltyKill: head = "PK line " + unit; break;
-            case SlotGroup::FourVsFour: head = "4 vs 4 line " + unit; break;
+            case SlotGroup::PenaltyKill:
+                head = "PK line " + unit;
+                break;
+            case SlotGroup::FourVsFour:
+                head = "4 vs 4 line " + unit;
+                break;
             case SlotGroup::PenaltyKill3:
                 head = "PK3 line " + unit;
                 if (!s.defense()) return head + " forward is empty.";
                 break;
-            case SlotGroup::ExtraForward: return "Extra Forward #" + unit + " is empty.";
-            case SlotGroup::ExtraDefense: return "Extra Defense #" + unit + " is empty.";
-            case SlotGroup::PenaltyShot: return "Penalty Shot Player #" + unit + " is empty.";
+            case SlotGroup::ExtraForward:
+                return "Extra Forward #" + unit + " is empty.";
+            case SlotGroup::ExtraDefense:
+                return "Extra Defense #" + unit + " is empty.";
+            case SlotGroup::PenaltyShot:
+                return "Penalty Shot Player #" + unit + " is empty.";
         }
         if (s.defense()) return head + " Defense #" + std::to_string(s.place) + " is empty.";
         return head + " " + positionName(s.place) + " is empty.";
@@ -117,11 +132,11 @@ private:
     // Each filled slot that a later slot of the unit repeats is named once.
     void testUnit(const LineUnit& u) {
         for (int i = 0; i < u.size; ++i) {
-            const SkaterSlot& s = SkaterSlots[static_cast<std::size_t>(u.slots[static_cast<std::size_t>(i)])];
+            const SkaterSlot& s = SkaterSlots[u.slots[i]];
             int16_t n = set_.Slots[s.word];
             if (n == 0) continue;
             for (int j = i + 1; j < u.size; ++j) {
-                const SkaterSlot& later = SkaterSlots[static_cast<std::size_t>(u.slots[static_cast<std::size_t>(j)])];
+                const SkaterSlot& later = SkaterSlots[u.slots[j]];
                 if (set_.Slots[later.word] == n) {
                     add(skaterName(n) + duplicateText(u, s));
                     break;
@@ -135,30 +150,35 @@ private:
         // The pair of defensemen has its own word order.
         bool pair = s.defense();
         switch (u.group) {
-            case SlotGroup::Normal: return " is used twice in Normal line #" + line;
-            case SlotGroup::PowerPlay: return (pair ? " is used twice PP in line#" : " is used twice in PP line#") + line;
+            case SlotGroup::Normal:
+                return " is used twice in Normal line #" + line;
+            case SlotGroup::PowerPlay:
+                return (pair ? " is used twice PP in line#" : " is used twice in PP line#") + line;
             case SlotGroup::PenaltyKill:
                 return (pair ? " is used twice PK in line#" : " is used twice in PK line#") + line;
             case SlotGroup::FourVsFour:
                 return (pair ? " is used twice 4 vs 4 in line#" : " is used twice in 4 vs 4 line#") + line;
             case SlotGroup::PenaltyKill3:
                 return (pair ? " is used twice PK3 in line#" : " is used twice in PK3 line#") + line;
-            case SlotGroup::ExtraForward: return " is used twice in Extra Forward";
-            case SlotGroup::ExtraDefense: return " is used twice in Extra Defense";
-            case SlotGroup::PenaltyShot: return " is used twice in Extra Penalty Shot";
+            case SlotGroup::ExtraForward:
+                return " is used twice in Extra Forward";
+            case SlotGroup::ExtraDefense:
+                return " is used twice in Extra Defense";
+            case SlotGroup::PenaltyShot:
+                return " is used twice in Extra Penalty Shot";
         }
         return {};
     }
 
     void testLinesOneAndTwo() {
         if (env_.league.League.NoSamePlayerLines1And2 != True) return;
-        const LineUnit& one = LineUnits[0];
-        const LineUnit& two = LineUnits[1];
+        const LineUnit& one = LineUnits[0];  // normal line 1
+        const LineUnit& two = LineUnits[1];  // normal line 2
         for (int i = 0; i < one.size; ++i) {
-            int16_t n = set_.Slots[SkaterSlots[static_cast<std::size_t>(one.slots[static_cast<std::size_t>(i)])].word];
+            int16_t n = set_.Slots[SkaterSlots[one.slots[i]].word];
             if (n == 0) continue;
             for (int j = 0; j < two.size; ++j) {
-                if (set_.Slots[SkaterSlots[static_cast<std::size_t>(two.slots[static_cast<std::size_t>(j)])].word] == n) {
+                if (set_.Slots[SkaterSlots[two.slots[j]].word] == n) {
                     add(skaterName(n) + " is used twice in lines 1 and 2.");
                     break;
                 }
@@ -203,9 +223,10 @@ private:
                 add("More that " + std::to_string(most) + " Players Found");
                 return;
             }
-            seen[static_cast<std::size_t>(count++)] = n;
+            seen[(count++)] = n;
         }
-        if (form_ == Form::FarmFull && count < 18) add("Not Enough Players Found. Minimum is " + std::to_string(18));
+        if (form_ == Form::FarmFull && count < 18)
+            add("Not Enough Players Found. Minimum is " + std::to_string(18));
     }
 
     Env& env_;
@@ -216,7 +237,8 @@ private:
 };
 
 void showResult(Env& env, const std::string& text, Flag showMessages) {
-    if (showMessages == True && env.state.ShowMessages == True) MsgBox(env, text, mb::OKOnly | mb::Information);
+    if (showMessages == True && env.state.ShowMessages == True)
+        MsgBox(env, text, mb::OKOnly | mb::Information);
 }
 
 // The farm forms' closing: no closing sentence, and the log names both clubs.
@@ -266,7 +288,8 @@ Flag CheckLine(Env& env, int16_t team, Flag showMessages, int16_t day, Flag logE
             return True;
         }
         std::string text = walk.findings() + "Some errors will be automatically fixed." + CRLF;
-        if (logErrors == True) env.log.LogMessage(env.league.Teams[team].Name.trimmed() + " lines errors : " + text);
+        if (logErrors == True)
+            env.log.LogMessage(env.league.Teams[team].Name.trimmed() + " lines errors : " + text);
         showResult(env, text, showMessages);
         return False;
     } catch (const RuntimeError& e) {
@@ -283,7 +306,8 @@ Flag CheckLineFarm(Env& env, int16_t team, Flag showMessages, int16_t day, Flag 
             IntegrityCheckFailed(env);
             return False;
         }
-        if (env.league.League.FarmFullLineup == True) return CheckFarmLinesFull(env, team, showMessages, day, logErrors);
+        if (env.league.League.FarmFullLineup == True)
+            return CheckFarmLinesFull(env, team, showMessages, day, logErrors);
         LinesWalk walk(env, team, day, Form::FarmLight);
         walk.run();
         return closeFarm(env, team, walk.findings(), showMessages, logErrors);

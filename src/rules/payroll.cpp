@@ -19,7 +19,8 @@ class SingleSum {
 public:
     void add(double amount) {
         double sum = static_cast<double>(value_) + amount;
-        if (!std::isfinite(sum) || std::fabs(sum) > std::numeric_limits<float>::max()) raiseError(err::Overflow);
+        if (!std::isfinite(sum) || std::fabs(sum) > std::numeric_limits<float>::max())
+            raiseError(err::Overflow);
         value_ = static_cast<float>(sum);
     }
     float value() const { return value_; }
@@ -48,7 +49,8 @@ void addExpense(const LeagueInfo& league, const Person& p, int16_t team, SingleS
 
 // The two steps are independent: a suspended player whose condition is at or
 // below the threshold is subtracted without having been added.
-void countPayroll(const LeagueInfo& league, int16_t condition, int suspension, double amount, SingleSum& sum) {
+void countPayroll(const LeagueInfo& league, int16_t condition, int suspension, double amount,
+                  SingleSum& sum) {
     if (condition > league.PayrollConditionThreshold) sum.add(amount);
     if (suspension > 0 && league.SuspendedNotPaid == True) sum.add(-amount);
 }
@@ -69,7 +71,7 @@ void addFarmPayroll(const LeagueInfo& league, const Person& p, int16_t team, Sin
 int64_t wholeAmount(double v) { return static_cast<int64_t>(roundHalfEven(v)); }
 
 void reportCap(Env& env, const std::string& name, const char* what, int64_t amount, Flag showMessages) {
-    std::string text = name + what + currencyFormat().currency(static_cast<double>(amount)) + "!";
+    std::string text = name + what + RulesFormats().currency(static_cast<double>(amount)) + "!";
     if (showMessages == True)
         MsgBox(env, text, mb::OKOnly | mb::Exclamation);
     else
@@ -175,7 +177,8 @@ Flag CheckSalaryCap(Env& env, int16_t team, Flag showMessages) {
         int64_t farm = wholeAmount(FarmPayroll(env, team));
         if (league.CapIncludesFarm == True) payroll += farm;
         if (league.CapIncludesCoaches == True)
-            payroll = wholeAmount(static_cast<double>(CoachPayroll(env, team)) + static_cast<double>(payroll));
+            payroll =
+                wholeAmount(static_cast<double>(CoachPayroll(env, team)) + static_cast<double>(payroll));
 
         std::optional<int64_t> cap;
         if (league.SalaryCapMode == 1) cap = league.SalaryCapAmount;
@@ -190,8 +193,8 @@ Flag CheckSalaryCap(Env& env, int16_t team, Flag showMessages) {
                       showMessages);
         }
         if (payroll < league.MinSalaryCap)
-            reportCap(env, t.Name.trimmed(), " is under the minimum salary cap by ", league.MinSalaryCap - payroll,
-                      showMessages);
+            reportCap(env, t.Name.trimmed(), " is under the minimum salary cap by ",
+                      league.MinSalaryCap - payroll, showMessages);
         return result;
     } catch (const RuntimeError& e) {
         // A check that could not finish has not passed.

@@ -34,7 +34,8 @@ public:
         std::string name = p.Name.trimmed();
         if (p.RosterStatus == status::Dressed) {
             if (!fitToDress(r_, p)) {
-                add(name + " is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!");
+                add(name +
+                    " is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!");
                 toScratches(p, env_.state.PlayerStates[n], n);
             } else {
                 countPosition(dressed_, p.Position, name);
@@ -61,7 +62,8 @@ public:
         std::string name = g.Name.trimmed();
         if (g.RosterStatus == status::Dressed) {
             if (!fitToDress(r_, g)) {
-                add(name + " is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!");
+                add(name +
+                    " is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!");
                 toScratches(g, env_.state.GoalieStates[n], GoalieOffset + n);
             } else {
                 ++dressedGoalies_;
@@ -103,7 +105,8 @@ public:
              counted("Not enough Left Wings available in Pro Team! ", lw, r_.MinLeftWings, " Required."));
         need(rw < r_.MinRightWings,
              counted("Not enough Right Wings available in Pro Team! ", rw, r_.MinRightWings, " Required."));
-        need(d < r_.MinDefense, counted("Not enough Defenseman available in Pro Team! ", d, r_.MinDefense, " Required."));
+        need(d < r_.MinDefense,
+             counted("Not enough Defenseman available in Pro Team! ", d, r_.MinDefense, " Required."));
         need(g < 2, counted("Not enough Goalie available in Pro Team! ", g, 2, " Required."));
         need(s < 18, counted("Not enough players available in Pro Team! ", s, 18, " Required."));
         need(g > r_.MaxDressedGoalies,
@@ -115,8 +118,8 @@ public:
         if (r_.FarmLinesEnabled == True && r_.FarmFullLineup == True) {
             int fs = farm_[pos::C] + farm_[pos::LW] + farm_[pos::RW] + farm_[pos::D];
             need(c + farm_[pos::C] < 2 * r_.MinCenters,
-                 counted("Not enough Centers available in Pro and Farm Team! ", c + farm_[pos::C], 2 * r_.MinCenters,
-                         " Required."));
+                 counted("Not enough Centers available in Pro and Farm Team! ", c + farm_[pos::C],
+                         2 * r_.MinCenters, " Required."));
             need(lw + farm_[pos::LW] < 2 * r_.MinLeftWings,
                  counted("Not enough Left Wings available in Pro and Farm Team! ", lw + farm_[pos::LW],
                          2 * r_.MinLeftWings, " Required."));
@@ -126,8 +129,8 @@ public:
             need(d + farm_[pos::D] < 2 * r_.MinDefense,
                  counted("Not enough Defenseman available in Pro and Farm Team! ", d + farm_[pos::D],
                          2 * r_.MinDefense, " Required."));
-            need(g + farmGoalies_ < 4,
-                 counted("Not enough Goalie available in Pro and Farm Team! ", g + farmGoalies_, 4, " Required."));
+            need(g + farmGoalies_ < 4, counted("Not enough Goalie available in Pro and Farm Team! ",
+                                               g + farmGoalies_, 4, " Required."));
             need(s + fs < 36, counted("Not enough players available in Pro Team and Farm Team! ", s + fs, 36,
                                       " Required."));
         }
@@ -141,7 +144,7 @@ private:
 
     void countPosition(std::array<int, 5>& counters, int position, const std::string& name) {
         if (position >= pos::C && position <= pos::D)
-            ++counters[static_cast<std::size_t>(position)];
+            ++counters[position];
         else
             MsgBox(env_, name + " has no position!", mb::OKOnly | mb::Critical);
     }

@@ -11,7 +11,7 @@ constexpr bool coversTheSkaterWords() {
         bool skaterWord = word <= 45 || (word >= 48 && word <= 53) || (word >= 56 && word <= 70);
         int i = SkaterSlotOfWord(word);
         if (skaterWord != (i >= 0)) return false;
-        if (i >= 0 && SkaterSlots[static_cast<std::size_t>(i)].word != word) return false;
+        if (i >= 0 && SkaterSlots[i].word != word) return false;
         count += i >= 0;
     }
     return count == SkaterSlotCount;
@@ -23,8 +23,8 @@ constexpr bool walksEverythingOnce() {
     std::array<int, SkaterSlotCount> slots{};
     std::array<int, LineUnitCount> units{};
     for (const WalkStep& s : CheckWalk) {
-        if (s.op == WalkStep::Slot) ++slots[static_cast<std::size_t>(s.index)];
-        if (s.op == WalkStep::Unit) ++units[static_cast<std::size_t>(s.index)];
+        if (s.op == WalkStep::Slot) ++slots[s.index];
+        if (s.op == WalkStep::Unit) ++units[s.index];
     }
     for (int c : slots)
         if (c != 1) return false;
@@ -39,7 +39,7 @@ static_assert(walksEverythingOnce());
 DayLines& TeamLineSet(Env& env, int16_t team, int16_t day, bool pro) {
     TeamInfo& t = env.league.Teams[team];
     if (day < 1 || day > 10) raiseError(err::SubscriptOutOfRange);
-    auto d = static_cast<std::size_t>(day - 1);
+    auto d = (day - 1);
     return pro ? t.ProLines[d] : t.Farm.Lines[d];
 }
 

@@ -31,9 +31,10 @@ enum class SlotKind : uint8_t { Center, LeftWing, RightWing, Forward, Defense };
 struct SkaterSlot {
     int8_t word;  // index into DayLines::Slots
     SlotGroup group;
-    int8_t unit;   // line or unit number; for the extras, the slot's number 1..5
+    int8_t unit;  // line or unit number; for the extras, the slot's number 1..5
     SlotKind kind;
-    int8_t place;  // forwards: 1..3 within the unit (C, LW, RW; or first, second); defense: 1..2; extras: 1..5
+    int8_t
+        place;  // forwards: 1..3 within the unit (C, LW, RW; or first, second); defense: 1..2; extras: 1..5
     const char* labelPrefix;  // where-he-plays label: prefix, unit, suffix ("L-" 2 "LW, ")
     const char* labelSuffix;
     int8_t dupUnit;  // index into LineUnits
@@ -67,16 +68,22 @@ constexpr SlotTables makeSlotTables() {
     int n = 0;
     int units = 0;
     auto unit = [&](SlotGroup g, int number) {
-        t.units[static_cast<std::size_t>(units)] = LineUnit{g, static_cast<int8_t>(number), 0, {}};
+        t.units[units] = LineUnit{g, static_cast<int8_t>(number), 0, {}};
         return units++;
     };
-    auto add = [&](int u, int word, int number, SlotKind kind, int place, const char* prefix, const char* suffix) {
-        LineUnit& lu = t.units[static_cast<std::size_t>(u)];
-        t.slots[static_cast<std::size_t>(n)] =
-            SkaterSlot{static_cast<int8_t>(word), lu.group, static_cast<int8_t>(number), kind,
-                       static_cast<int8_t>(place), prefix, suffix, static_cast<int8_t>(u)};
-        lu.slots[static_cast<std::size_t>(lu.size++)] = static_cast<int8_t>(n);
-        t.byWord[static_cast<std::size_t>(word)] = static_cast<int8_t>(n);
+    auto add = [&](int u, int word, int number, SlotKind kind, int place, const char* prefix,
+                   const char* suffix) {
+        LineUnit& lu = t.units[u];
+        t.slots[n] = SkaterSlot{static_cast<int8_t>(word),
+                                lu.group,
+                                static_cast<int8_t>(number),
+                                kind,
+                                static_cast<int8_t>(place),
+                                prefix,
+                                suffix,
+                                static_cast<int8_t>(u)};
+        lu.slots[lu.size++] = static_cast<int8_t>(n);
+        t.byWord[word] = static_cast<int8_t>(n);
         ++n;
     };
     using K = SlotKind;
@@ -146,7 +153,7 @@ inline constexpr const std::array<LineUnit, LineUnitCount>& LineUnits = detail::
 
 // The table index of a word, or -1 when the word is no skater slot.
 constexpr int SkaterSlotOfWord(int word) {
-    return word >= 0 && word < slot::Count ? detail::Tables.byWord[static_cast<std::size_t>(word)] : -1;
+    return word >= 0 && word < slot::Count ? detail::Tables.byWord[word] : -1;
 }
 
 // The walk of the lines checks and line makers: each normal line slot by slot
@@ -167,16 +174,16 @@ namespace detail {
 constexpr std::array<WalkStep, CheckWalkLength> makeCheckWalk() {
     std::array<WalkStep, CheckWalkLength> w{};
     int n = 0;
-    auto slotAt = [&](int word) { w[static_cast<std::size_t>(n++)] = {WalkStep::Slot, Tables.byWord[static_cast<std::size_t>(word)]}; };
+    auto slotAt = [&](int word) { w[(n++)] = {WalkStep::Slot, Tables.byWord[word]}; };
     auto unitOf = [&](int word) {
-        int8_t s = Tables.byWord[static_cast<std::size_t>(word)];
-        w[static_cast<std::size_t>(n++)] = {WalkStep::Unit, Tables.slots[static_cast<std::size_t>(s)].dupUnit};
+        int8_t s = Tables.byWord[word];
+        w[(n++)] = {WalkStep::Unit, Tables.slots[s].dupUnit};
     };
     for (int line = 1; line <= 4; ++line) {
         for (int word : {line - 1, 3 + line, 7 + line, 11 + line, 15 + line}) slotAt(word);
         unitOf(line - 1);
     }
-    w[static_cast<std::size_t>(n++)] = {WalkStep::LinesOneAndTwo, 0};
+    w[(n++)] = {WalkStep::LinesOneAndTwo, 0};
     for (int u = 1; u <= 2; ++u) {
         for (int word : {19 + u, 21 + u, 23 + u}) slotAt(word);
         for (int d = 0; d < 2; ++d)

@@ -232,7 +232,8 @@ TEST(CheckLine, ASkaterWhoMayNotPlayLeavesEveryLine) {
         {"suspended", [](PlayerInfo& p) { p.Suspension = 1; }, " is injured or suspended."},
         {"a healthy scratch", [](PlayerInfo& p) { p.RosterStatus = status::Scratch; },
          " is not on Pro roster for this team."},
-        {"a farm player", [](PlayerInfo& p) { p.RosterStatus = status::Farm; }, " is not on Pro roster for this team."},
+        {"a farm player", [](PlayerInfo& p) { p.RosterStatus = status::Farm; },
+         " is not on Pro roster for this team."},
         {"another team's player", [](PlayerInfo& p) { p.Team = SmallLeague::OtherTeam; },
          " is not on Pro roster for this team."},
         {"an injured player of another team",
@@ -283,8 +284,8 @@ TEST(CheckLine, AGoalieWhoMayNotPlayLosesOnlyHisSlot) {
     std::vector<Case> cases{
         {"injured starter", [](SmallLeague& lg) { lg.goalie(lg.pro.G[0]).Condition = 90; }, slot::StartGoaler,
          "Pro G1 is injured or suspended."},
-        {"suspended backup", [](SmallLeague& lg) { lg.goalie(lg.pro.G[1]).Suspension = 2; }, slot::BackupGoaler,
-         "Pro G2 is injured or suspended."},
+        {"suspended backup", [](SmallLeague& lg) { lg.goalie(lg.pro.G[1]).Suspension = 2; },
+         slot::BackupGoaler, "Pro G2 is injured or suspended."},
         {"a scratch goalie starts",
          [](SmallLeague& lg) { lg.proDay(3).Slots[slot::StartGoaler] = lg.scratchG; }, slot::StartGoaler,
          "Scratch G is not on Pro roster for this team."},
@@ -323,7 +324,7 @@ TEST(CheckLine, TheSameGoalieTwice) {
 // reported under the earlier slot's text and never repaired.
 struct DupCase {
     const char* what;
-    std::vector<int> words;  // the slots given to one skater
+    std::vector<int> words;             // the slots given to one skater
     std::vector<std::string> findings;  // after his name; empty: no finding
     friend void PrintTo(const DupCase& c, std::ostream* os) { *os << c.what; }
 };
@@ -349,7 +350,8 @@ TEST_P(Duplicates, AreReportedNotRepaired) {
         Flag result = farm ? CheckLineFarm(lg.env, T, True, 1, False) : CheckLine(lg.env, T, True, 1, False);
         auto findings = named("Dup Man", c.findings);
         EXPECT_EQ(result, findings.empty() ? True : False);
-        EXPECT_EQ(onlyBox(lg), farm ? (findings.empty() ? "Lines are perfect!" : lines(findings)) : proText(findings));
+        EXPECT_EQ(onlyBox(lg),
+                  farm ? (findings.empty() ? "Lines are perfect!" : lines(findings)) : proText(findings));
         EXPECT_EQ(set, before);
     }
 }
@@ -359,7 +361,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn(std::vector<DupCase>{
         {"normal line 2 C and RW", {1, 9}, {" is used twice in Normal line #2"}},
         {"normal line 3 D pair", {14, 18}, {" is used twice in Normal line #3"}},
-        {"normal line 2 C, LW and RW", {1, 5, 9}, {" is used twice in Normal line #2", " is used twice in Normal line #2"}},
+        {"normal line 2 C, LW and RW",
+         {1, 5, 9},
+         {" is used twice in Normal line #2", " is used twice in Normal line #2"}},
         {"PP 1 C and D1", {20, 26}, {" is used twice in PP line#1"}},
         {"PP 1 D pair", {26, 28}, {" is used twice PP in line#1"}},
         {"PP 2 LW, RW and D2", {23, 25, 29}, {" is used twice in PP line#2", " is used twice in PP line#2"}},
@@ -372,7 +376,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"extra forwards 1 and 5", {56, 60}, {" is used twice in Extra Forward"}},
         {"extra defense 2 and 3", {62, 63}, {" is used twice in Extra Defense"}},
         {"penalty shots 4 and 5", {69, 70}, {" is used twice in Extra Penalty Shot"}},
-        {"three of the penalty shots", {66, 67, 70},
+        {"three of the penalty shots",
+         {66, 67, 70},
          {" is used twice in Extra Penalty Shot", " is used twice in Extra Penalty Shot"}},
         {"normal line 1 and PP 1 are different units", {2, 20}, {}},
         {"PK 1 and 4 vs 4 1 are different units", {30, 38}, {}},
@@ -394,10 +399,13 @@ TEST(CheckLine, LinesOneAndTwoRule) {
     std::vector<Case> cases{
         {True, {13}, {"Pro LW1 is used twice in lines 1 and 2."}},
         {False, {13}, {}},
-        {True, {8, 13},
+        {True,
+         {8, 13},
          {"Pro LW1 is used twice in Normal line #1", "Pro LW1 is used twice in lines 1 and 2.",
           "Pro LW1 is used twice in lines 1 and 2."}},
-        {True, {9, 17}, {"Pro LW1 is used twice in Normal line #2", "Pro LW1 is used twice in lines 1 and 2."}},
+        {True,
+         {9, 17},
+         {"Pro LW1 is used twice in Normal line #2", "Pro LW1 is used twice in lines 1 and 2."}},
         {True, {2}, {}},  // line 3 is no part of it
     };
     for (const Case& c : cases) {
@@ -416,7 +424,7 @@ TEST(CheckLine, ValuesThatNameNobody) {
     for (int16_t bad : {int16_t{10005}, int16_t{-3}, int16_t{32767}}) {
         SmallLeague lg;
         for (int d = 1; d <= 10; ++d) lg.fillProLines(d);
-        lg.proDay(1).Slots[0] = bad;            // normal line 1 C
+        lg.proDay(1).Slots[0] = bad;             // normal line 1 C
         lg.proDay(1).Slots[slot::PPTrio] = bad;  // PP 1 C
         lg.proDay(4).Slots[slot::PenaltyShot] = bad;
         lg.farmDay(9).Slots[slot::ExtraDefense] = bad;
@@ -425,7 +433,8 @@ TEST(CheckLine, ValuesThatNameNobody) {
         lg.goalie(5).RosterStatus = status::Dressed;
         lg.team().Assistant2 = bad;
         EXPECT_EQ(CheckLine(lg.env, T, True, 1, False), False) << bad;
-        EXPECT_EQ(onlyBox(lg), proText({"Unknown Player is not on Pro roster for this team.", "PP line 1 C is empty."}))
+        EXPECT_EQ(onlyBox(lg),
+                  proText({"Unknown Player is not on Pro roster for this team.", "PP line 1 C is empty."}))
             << bad;
         EXPECT_EQ(lg.proDay(1).Slots[0], 0);
         EXPECT_EQ(lg.proDay(4).Slots[slot::PenaltyShot], 0);
@@ -456,8 +465,9 @@ TEST(CheckLine, RepairsStandAndTheSecondRunReportsWhatIsLeft) {
     lg.goalie(lg.pro.G[1]).Condition = 100;
     EXPECT_EQ(CheckLine(lg.env, T, False, 1, True), False);
     ASSERT_EQ(lg.log.entries.size(), 1u);
-    EXPECT_EQ(lg.log.entries[0].text, "Halden Ravens lines errors : " +
-                                          proText({"Normal line # 4 RW is empty.", "Backup Goaler is empty."}));
+    EXPECT_EQ(lg.log.entries[0].text,
+              "Halden Ravens lines errors : " +
+                  proText({"Normal line # 4 RW is empty.", "Backup Goaler is empty."}));
     EXPECT_TRUE(lg.dialogs.shown().empty());
 }
 
@@ -469,8 +479,8 @@ TEST(LinesChecks, FlagMatrix) {
         Flag showArg, global, logArg;
         bool box, logged;
     };
-    const std::vector<Case> flags{{True, True, True, true, true},     {True, True, False, true, false},
-                                  {True, False, True, false, true},   {False, True, True, false, true},
+    const std::vector<Case> flags{{True, True, True, true, true},      {True, True, False, true, false},
+                                  {True, False, True, false, true},    {False, True, True, false, true},
                                   {False, False, False, false, false}, {1, True, 1, false, false}};
     for (Which which : {Pro, FarmLight, FarmFull}) {
         for (bool faulty : {false, true}) {
@@ -486,12 +496,16 @@ TEST(LinesChecks, FlagMatrix) {
                 EXPECT_EQ(result, faulty ? False : True);
                 std::string name = which == Pro ? "Pro D1" : "Farm D1";
                 std::string findings = name + " is used twice in Extra Defense\r\n";
-                std::string shown = !faulty ? "Lines are perfect!" : which == Pro ? findings + Closing : findings;
-                EXPECT_EQ(lg.dialogs.messages(), c.box ? std::vector<std::string>{shown} : std::vector<std::string>{});
+                std::string shown = !faulty        ? "Lines are perfect!"
+                                    : which == Pro ? findings + Closing
+                                                   : findings;
+                EXPECT_EQ(lg.dialogs.messages(),
+                          c.box ? std::vector<std::string>{shown} : std::vector<std::string>{});
                 std::vector<std::string> logs;
                 if (faulty && c.logged)
-                    logs.push_back(which == Pro ? "Halden Ravens lines errors : " + findings + Closing
-                                                : "Halden Fledglings (Halden Ravens) lines errors : " + findings);
+                    logs.push_back(which == Pro
+                                       ? "Halden Ravens lines errors : " + findings + Closing
+                                       : "Halden Fledglings (Halden Ravens) lines errors : " + findings);
                 std::vector<std::string> logged;
                 for (const auto& e : lg.log.entries) logged.push_back(e.text);
                 EXPECT_EQ(logged, logs) << which << faulty;
@@ -532,7 +546,8 @@ TEST(LinesChecks, AnInternalFailureIsTheErrorBoxAndNotPassed) {
         bool farm;
         const char* closing;
     };
-    for (Case c : {Case{False, false, "6 - Overflow in CheckLine!"}, Case{False, true, "6 - Overflow in CheckLineFarm!"},
+    for (Case c : {Case{False, false, "6 - Overflow in CheckLine!"},
+                   Case{False, true, "6 - Overflow in CheckLineFarm!"},
                    Case{True, true, "6 - Overflow in CheckLine!"}}) {
         SmallLeague lg;
         lg.rules().FarmFullLineup = c.fullFarm;
@@ -573,7 +588,8 @@ TEST(CheckLineFarm, AnEmptyDayLightAndFull) {
     EXPECT_EQ(onlyBox(full), AllEmptyFarmFull);
     EXPECT_EQ(full.dialogs.shown()[0].style, mb::OKOnly | mb::Information);
     ASSERT_EQ(full.log.entries.size(), 1u);
-    EXPECT_EQ(full.log.entries[0].text, std::string("Halden Fledglings (Halden Ravens) lines errors : ") + AllEmptyFarmFull);
+    EXPECT_EQ(full.log.entries[0].text,
+              std::string("Halden Fledglings (Halden Ravens) lines errors : ") + AllEmptyFarmFull);
     SmallLeague direct;
     EXPECT_EQ(CheckFarmLinesFull(direct.env, T, True, 1, False), False);
     EXPECT_EQ(onlyBox(direct), AllEmptyFarmFull);
@@ -648,7 +664,8 @@ TEST(CheckLineFarm, LinesOneAndTwoOnlyInTheFullForm) {
         lg.farmDay(1).Slots[slot::NormalDuo + 1] = lg.farm.D[0];  // line 2 D1: Farm D3 plays on elsewhere
         Flag result = CheckLineFarm(lg.env, T, True, 1, False);
         EXPECT_EQ(result, full == True ? False : True);
-        EXPECT_EQ(onlyBox(lg), full == True ? "Farm D1 is used twice in lines 1 and 2.\r\n" : "Lines are perfect!");
+        EXPECT_EQ(onlyBox(lg),
+                  full == True ? "Farm D1 is used twice in lines 1 and 2.\r\n" : "Lines are perfect!");
     }
 }
 
@@ -672,7 +689,8 @@ TEST(CheckLineFarm, DifferentSkaters) {
             int16_t n = lg.addSkater(E, pos::C, status::Farm, "Ostby " + std::to_string(i + 1), 50);
             lg.farmDay(1, E).Slots[SkaterSlots[static_cast<std::size_t>(i)].word] = n;
         }
-        EXPECT_EQ(CheckLineFarm(lg.env, E, True, 1, False), c.tooMany ? False : True) << c.most << " " << c.used;
+        EXPECT_EQ(CheckLineFarm(lg.env, E, True, 1, False), c.tooMany ? False : True)
+            << c.most << " " << c.used;
         EXPECT_EQ(onlyBox(lg), c.tooMany ? "More that " + std::to_string(c.most) + " Players Found\r\n"
                                          : "Lines are perfect!")
             << c.most << " " << c.used;
@@ -706,8 +724,9 @@ TEST(CheckLineFarm, ValuesThatNameNobody) {
     lg.proDay(7).Slots[slot::PPDuo] = 20000;
     lg.farmDay(1).Slots[slot::StartGoaler] = 4000;
     EXPECT_EQ(CheckLineFarm(lg.env, T, True, 1, False), False);
-    EXPECT_EQ(onlyBox(lg), "Unknown Player is not on Pro roster for this team.\r\n"
-                           "Unknown Goalie is not on Pro roster for this team.\r\n");
+    EXPECT_EQ(onlyBox(lg),
+              "Unknown Player is not on Pro roster for this team.\r\n"
+              "Unknown Goalie is not on Pro roster for this team.\r\n");
     EXPECT_EQ(lg.farmDay(1).Slots[slot::PenaltyShot + 2], 0);
     EXPECT_EQ(lg.proDay(7).Slots[slot::PPDuo], 0);
     EXPECT_EQ(lg.farmDay(1).Slots[slot::StartGoaler], 0);

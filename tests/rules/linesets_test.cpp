@@ -36,9 +36,11 @@ std::vector<std::pair<int, std::string>> expectedLabels() {
         out.push_back({27 + i, "PP-" + n(i) + "D, "});
     }
     for (int i = 1; i <= 2; ++i)
-        for (int base : {37, 39, 41, 43}) out.push_back({base + i, "44-" + n(i) + (base < 41 ? "F, " : "D, ")});
+        for (int base : {37, 39, 41, 43})
+            out.push_back({base + i, "44-" + n(i) + (base < 41 ? "F, " : "D, ")});
     for (int i = 1; i <= 2; ++i)
-        for (int base : {29, 31, 33, 35}) out.push_back({base + i, "PK-" + n(i) + (base < 33 ? "F, " : "D, ")});
+        for (int base : {29, 31, 33, 35})
+            out.push_back({base + i, "PK-" + n(i) + (base < 33 ? "F, " : "D, ")});
     for (int i = 1; i <= 2; ++i)
         for (int base : {47, 49, 51}) out.push_back({base + i, "PK3-" + n(i) + (base == 47 ? "F, " : "D, ")});
     for (int k = 1; k <= 5; ++k) {
@@ -60,7 +62,8 @@ TEST(PlayOnLine, EverySlotHasItsLabelAndIsCountedOnce) {
             // The other club's set of the day holds him everywhere; it is not looked at.
             (pro ? lg.farmDay(4) : lg.proDay(4)).Slots.fill(555);
             auto text = pro ? PlayOnLineString(lg.env, T, 555, 4) : PlayOnLineStringFarm(lg.env, T, 555, 4);
-            auto count = pro ? PlayOnLineInteger(lg.env, T, 555, 4) : PlayOnLineIntegerFarm(lg.env, T, 555, 4);
+            auto count =
+                pro ? PlayOnLineInteger(lg.env, T, 555, 4) : PlayOnLineIntegerFarm(lg.env, T, 555, 4);
             EXPECT_EQ(text, label) << "word " << word;
             EXPECT_EQ(count, 1) << "word " << word;
         }
@@ -109,11 +112,11 @@ TEST(PlayOnLine, ABadTeamOrDayIsTheErrorBoxAndNothing) {
         EXPECT_EQ(PlayOnLineStringFarm(lg.env, c.team, 1, c.day), "");
         EXPECT_EQ(PlayOnLineInteger(lg.env, c.team, 1, c.day), 0);
         EXPECT_EQ(PlayOnLineIntegerFarm(lg.env, c.team, 1, c.day), 0);
-        EXPECT_EQ(lg.dialogs.messages(), (std::vector<std::string>{
-                                             "9 - Subscript out of range in PlayOnLineString!",
-                                             "9 - Subscript out of range in PlayOnLineStringFarm!",
-                                             "9 - Subscript out of range in PlayOnLineInteger!",
-                                             "9 - Subscript out of range in PlayOnLineIntegerFarm!"}));
+        EXPECT_EQ(lg.dialogs.messages(),
+                  (std::vector<std::string>{"9 - Subscript out of range in PlayOnLineString!",
+                                            "9 - Subscript out of range in PlayOnLineStringFarm!",
+                                            "9 - Subscript out of range in PlayOnLineInteger!",
+                                            "9 - Subscript out of range in PlayOnLineIntegerFarm!"}));
         EXPECT_EQ(lg.dialogs.shown().at(0).icon(), mb::Critical);
     }
 }
@@ -242,7 +245,8 @@ TEST(WipesLines, EmptiesThePlayersAndStrategyOfOneSet) {
                 EXPECT_EQ(lg.farmDay(d), before.Farm.Lines[d - 1]);
             }
         for (int16_t n : {int16_t{1}, int16_t{20}, int16_t{70}})
-            EXPECT_EQ(pro == True ? PlayOnLineInteger(lg.env, T, n, 3) : PlayOnLineIntegerFarm(lg.env, T, n, 3), 0);
+            EXPECT_EQ(
+                pro == True ? PlayOnLineInteger(lg.env, T, n, 3) : PlayOnLineIntegerFarm(lg.env, T, n, 3), 0);
         EXPECT_TRUE(lg.dialogs.shown().empty());
     }
 }

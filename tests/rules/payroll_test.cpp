@@ -75,23 +75,26 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CountCase{"dressed skater", false, status::Dressed, 2, 100, 0, False, 0, True, 1000, 1000, 0},
         CountCase{"scratch goalie", true, status::Scratch, 2, 100, 0, False, 0, True, 1000, 1000, 0},
-        CountCase{"farm skater at the percentage", false, status::Farm, 2, 100, 0, False, 99, True, 500, 0, 500},
-        CountCase{"farm goalie at the pro-games threshold counts in full", true, status::Farm, 2, 100, 0, False,
-                  100, True, 1000, 0, 1000},
-        CountCase{"farm player while farm clubs are off", false, status::Farm, 2, 100, 0, False, 0, False, 0, 0, 0},
-        CountCase{"pro player without contract: expense only", false, status::Dressed, 0, 100, 0, False, 0, True,
-                  1000, 0, 0},
-        CountCase{"farm player without contract: expense only", false, status::Farm, 0, 100, 0, False, 0, True,
-                  500, 0, 0},
-        CountCase{"condition at the threshold is not paid", false, status::Dressed, 2, 90, 0, False, 0, True, 1000,
+        CountCase{"farm skater at the percentage", false, status::Farm, 2, 100, 0, False, 99, True, 500, 0,
+                  500},
+        CountCase{"farm goalie at the pro-games threshold counts in full", true, status::Farm, 2, 100, 0,
+                  False, 100, True, 1000, 0, 1000},
+        CountCase{"farm player while farm clubs are off", false, status::Farm, 2, 100, 0, False, 0, False, 0,
                   0, 0},
-        CountCase{"suspended, unpaid, fit: nets 0", false, status::Dressed, 2, 100, 2, True, 0, True, 0, 0, 0},
-        CountCase{"suspended, unpaid, at the threshold: subtracted", false, status::Dressed, 2, 90, 2, True, 0, True,
-                  0, -1000, 0},
-        CountCase{"suspended farm player at the threshold: subtracted", false, status::Farm, 2, 90, 2, True, 0,
-                  True, 0, 0, -500},
-        CountCase{"suspended but paid counts in the payroll", true, status::Dressed, 2, 100, 2, False, 0, True, 0,
-                  1000, 0}),
+        CountCase{"pro player without contract: expense only", false, status::Dressed, 0, 100, 0, False, 0,
+                  True, 1000, 0, 0},
+        CountCase{"farm player without contract: expense only", false, status::Farm, 0, 100, 0, False, 0,
+                  True, 500, 0, 0},
+        CountCase{"condition at the threshold is not paid", false, status::Dressed, 2, 90, 0, False, 0, True,
+                  1000, 0, 0},
+        CountCase{"suspended, unpaid, fit: nets 0", false, status::Dressed, 2, 100, 2, True, 0, True, 0, 0,
+                  0},
+        CountCase{"suspended, unpaid, at the threshold: subtracted", false, status::Dressed, 2, 90, 2, True,
+                  0, True, 0, -1000, 0},
+        CountCase{"suspended farm player at the threshold: subtracted", false, status::Farm, 2, 90, 2, True,
+                  0, True, 0, 0, -500},
+        CountCase{"suspended but paid counts in the payroll", true, status::Dressed, 2, 100, 2, False, 0,
+                  True, 0, 1000, 0}),
     [](const auto& info) {
         std::string s = info.param.what;
         for (char& ch : s)
@@ -146,7 +149,8 @@ TEST(ExpensePerGame, DividesTheSeasonAndRoundsHalvesToEven) {
         int16_t games;
         int32_t expected;
     };
-    for (Case c : {Case{820, 8, 102}, Case{840, 8, 105}, Case{860, 8, 108}, Case{820, 0, 0}, Case{-820, 8, -102}}) {
+    for (Case c :
+         {Case{820, 8, 102}, Case{840, 8, 105}, Case{860, 8, 108}, Case{820, 0, 0}, Case{-820, 8, -102}}) {
         SmallLeague lg;
         lg.addSkater(T, pos::C, status::Scratch, "C", 60, c.total);
         lg.team(T).GamesInSeason = c.games;
@@ -258,25 +262,115 @@ INSTANTIATE_TEST_SUITE_P(
         CapCase{"mode 1 one over fails", 1, 1000, 0, {1001}, 0, 0, 0, 0, False, False, False, {over(0)}},
         CapCase{"mode 2 adds the bank account", 2, 2000, -500, {1500}, 0, 0, 0, 0, False, False, True, {}},
         CapCase{"mode 2 one over fails", 2, 2000, -500, {1501}, 0, 0, 0, 0, False, False, False, {over(0)}},
-        CapCase{"mode 3 has no pro cap but a farm cap", 3, 0, 0, {900000}, 600, 0, 500, 0, False, False, False,
+        CapCase{"mode 3 has no pro cap but a farm cap",
+                3,
+                0,
+                0,
+                {900000},
+                600,
+                0,
+                500,
+                0,
+                False,
+                False,
+                False,
                 {over(1)}},
-        CapCase{"mode 3 still warns under the minimum", 3, 0, 0, {999}, 0, 0, 0, 1000, False, False, True,
+        CapCase{"mode 3 still warns under the minimum",
+                3,
+                0,
+                0,
+                {999},
+                0,
+                0,
+                0,
+                1000,
+                False,
+                False,
+                True,
                 {over(2)}},
         CapCase{"farm cap equal passes", 1, 5000, 0, {1000}, 500, 0, 500, 0, False, False, True, {}},
         CapCase{"farm cap 0 is none", 1, 5000, 0, {1000}, 500, 0, 0, 0, False, False, True, {}},
         CapCase{"negative farm cap is none", 1, 5000, 0, {1000}, 500, 0, -1, 0, False, False, True, {}},
-        CapCase{"farm counted in the pro cap and on its own", 1, 1000, 0, {800}, 300, 0, 200, 0, True, False,
-                False, {over(3), over(1)}},
-        CapCase{"coaches counted in the pro cap", 1, 1000, 0, {800}, 0, 300, 0, 0, False, True, False, {over(3)}},
-        CapCase{"minimum met exactly gives no warning", 1, 5000, 0, {1000}, 0, 0, 0, 1000, False, False, True, {}},
-        CapCase{"over and under at once", 2, -2000, 0, {500}, 0, 0, 0, 501, False, False, False,
+        CapCase{"farm counted in the pro cap and on its own",
+                1,
+                1000,
+                0,
+                {800},
+                300,
+                0,
+                200,
+                0,
+                True,
+                False,
+                False,
+                {over(3), over(1)}},
+        CapCase{
+            "coaches counted in the pro cap", 1, 1000, 0, {800}, 0, 300, 0, 0, False, True, False, {over(3)}},
+        CapCase{"minimum met exactly gives no warning",
+                1,
+                5000,
+                0,
+                {1000},
+                0,
+                0,
+                0,
+                1000,
+                False,
+                False,
+                True,
+                {}},
+        CapCase{"over and under at once",
+                2,
+                -2000,
+                0,
+                {500},
+                0,
+                0,
+                0,
+                501,
+                False,
+                False,
+                False,
                 {"Ostby Larks is over the salary cap by $2,500.00!", over(2)}},
-        CapCase{"amounts are grouped", 1, 1000, 0, {1235567}, 0, 0, 0, 0, False, False, False,
+        CapCase{"amounts are grouped",
+                1,
+                1000,
+                0,
+                {1235567},
+                0,
+                0,
+                0,
+                0,
+                False,
+                False,
+                False,
                 {"Ostby Larks is over the salary cap by $1,234,567.00!"}},
-        CapCase{"a cap beyond 32 bits is compared exactly", 2, 2000000000, 2000000000,
-                {1073741824, 1073741824, 1073741824}, 0, 0, 0, 0, False, False, True, {}},
-        CapCase{"an excess beyond 32 bits is reported exactly", 2, -2000000000, -2000000000, {1000}, 0, 0, 0, 0,
-                False, False, False, {"Ostby Larks is over the salary cap by $4,000,001,000.00!"}}),
+        CapCase{"a cap beyond 32 bits is compared exactly",
+                2,
+                2000000000,
+                2000000000,
+                {1073741824, 1073741824, 1073741824},
+                0,
+                0,
+                0,
+                0,
+                False,
+                False,
+                True,
+                {}},
+        CapCase{"an excess beyond 32 bits is reported exactly",
+                2,
+                -2000000000,
+                -2000000000,
+                {1000},
+                0,
+                0,
+                0,
+                0,
+                False,
+                False,
+                False,
+                {"Ostby Larks is over the salary cap by $4,000,001,000.00!"}}),
     [](const auto& info) {
         std::string s = info.param.what;
         for (char& ch : s)
@@ -323,29 +417,19 @@ TEST(SalaryCap, AnInternalFailureIsTheErrorBoxAndNotPassed) {
     EXPECT_EQ(lg.dialogs.messages(), std::vector<std::string>{"6 - Overflow in CheckSalaryCap!"});
 }
 
-TEST(Currency, UnitedStatesForms) {
-    const CurrencyFormat& f = currencyFormat();
-    EXPECT_EQ(f.currency(0), "$0.00");
-    EXPECT_EQ(f.currency(999), "$999.00");
-    EXPECT_EQ(f.currency(1234), "$1,234.00");
-    EXPECT_EQ(f.currency(1234567.5), "$1,234,567.50");
-    EXPECT_EQ(f.currency(-1234), "-$1,234.00");
-    EXPECT_EQ(f.currencyWhole(1234567), "$1,234,567");
-    EXPECT_EQ(f.currencyWhole(-100000), "-$100,000");
-    EXPECT_EQ(f.currencyWhole(0), "$0");
-
-    struct Plain : CurrencyFormat {
+TEST(SalaryCap, WritesMoneyInTheInstalledFormats) {
+    struct Crowns : LocaleFormats {
         std::string currency(double v) const override { return std::to_string(static_cast<long>(v)) + " kr"; }
-        std::string currencyWhole(double v) const override { return currency(v); }
-    } plain;
-    setCurrencyFormat(&plain);
+    } crowns;
     SmallLeague lg;
+    SetRulesFormats(&crowns);
     lg.rules().SalaryCapMode = 1;
     lg.rules().SalaryCapAmount = 1000;
     lg.addSkater(T, pos::C, status::Dressed, "P", 60, 1500);
     CheckSalaryCap(lg.env, T, True);
-    setCurrencyFormat(nullptr);
-    EXPECT_EQ(lg.dialogs.messages(), std::vector<std::string>{"Ostby Larks is over the salary cap by 500 kr!"});
+    SetRulesFormats(nullptr);
+    EXPECT_EQ(lg.dialogs.messages(),
+              std::vector<std::string>{"Ostby Larks is over the salary cap by 500 kr!"});
 }
 
 }  // namespace

@@ -57,19 +57,21 @@ TEST(CheckRoster, GoldenReportOfAnUnfitSkaterAndNoGoalie) {
 
     EXPECT_EQ(CheckRoster(lg.env, T, True, False, True), False);
     ASSERT_EQ(lg.dialogs.shown().size(), 1u);
-    EXPECT_EQ(lg.dialogs.shown()[0].prompt,
-              "Halden Ravens Roster Error : \r\n"
-              "Hurt Winger is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!\r\n"
-              "Not enough Goalie available in Pro Team! 0 Dressed. 2 Required.\r\n"
-              "Some errors will be automatically fixed.\r\n");
+    EXPECT_EQ(
+        lg.dialogs.shown()[0].prompt,
+        "Halden Ravens Roster Error : \r\n"
+        "Hurt Winger is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!\r\n"
+        "Not enough Goalie available in Pro Team! 0 Dressed. 2 Required.\r\n"
+        "Some errors will be automatically fixed.\r\n");
     EXPECT_EQ(lg.dialogs.shown()[0].style, mb::OKOnly | mb::Exclamation);
     EXPECT_EQ(lg.dialogs.shown()[0].title, ProductName);
     ASSERT_EQ(lg.log.entries.size(), 1u);
-    EXPECT_EQ(lg.log.entries[0].text,
-              "Halden Ravens roster errors : "
-              "Hurt Winger is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!\r\n"
-              "Not enough Goalie available in Pro Team! 0 Dressed. 2 Required.\r\n"
-              "Some errors will be automatically fixed.\r\n");
+    EXPECT_EQ(
+        lg.log.entries[0].text,
+        "Halden Ravens roster errors : "
+        "Hurt Winger is injured, suspended, has no contract or incorrect salaries but he's on Pro Team!\r\n"
+        "Not enough Goalie available in Pro Team! 0 Dressed. 2 Required.\r\n"
+        "Some errors will be automatically fixed.\r\n");
 }
 
 TEST(CheckRoster, AnUnfitDressedSkaterGoesToTheScratchesAndLeavesEveryLineAndRole) {
@@ -133,9 +135,11 @@ TEST(CheckRoster, FitToDressBoundaries) {
         {"suspension goes", [](PlayerInfo& p, const LeagueInfo&) { p.Suspension = 1; }, true},
         {"no contract goes", [](PlayerInfo& p, const LeagueInfo&) { p.ContractYears = 0; }, true},
         {"minimum salary stays", [](PlayerInfo& p, const LeagueInfo& r) { p.Salary = r.MinSalary; }, false},
-        {"under the minimum goes", [](PlayerInfo& p, const LeagueInfo& r) { p.Salary = r.MinSalary - 1; }, true},
+        {"under the minimum goes", [](PlayerInfo& p, const LeagueInfo& r) { p.Salary = r.MinSalary - 1; },
+         true},
         {"maximum salary stays", [](PlayerInfo& p, const LeagueInfo& r) { p.Salary = r.MaxSalary; }, false},
-        {"over the maximum goes", [](PlayerInfo& p, const LeagueInfo& r) { p.Salary = r.MaxSalary + 1; }, true},
+        {"over the maximum goes", [](PlayerInfo& p, const LeagueInfo& r) { p.Salary = r.MaxSalary + 1; },
+         true},
     };
     for (const Case& c : cases) {
         SmallLeague lg;
@@ -158,11 +162,13 @@ TEST(CheckRoster, AMovedPlayerCountsWhereHeNowStands) {
         std::vector<std::string> findings;
     };
     std::vector<Case> cases{
-        {"salary fault: an available scratch", true,
+        {"salary fault: an available scratch",
+         true,
          {unfit("Pro D6"), "Not enough Defenseman available in Pro Team! 5 Dressed. 6 Required.",
           "Not enough players available in Pro Team! 17 Dressed. 18 Required.",
           "Maximum Players Limit Reached in Pro Team!"}},
-        {"injured: not counted", false,
+        {"injured: not counted",
+         false,
          {unfit("Pro D6"), "Not enough Defenseman available in Pro Team! 5 Dressed. 6 Required.",
           "Not enough players available in Pro Team! 17 Dressed. 18 Required."}},
     };
@@ -198,12 +204,11 @@ TEST(CheckRoster, FarmPlayersTooGoodOrTooExpensiveGoUp) {
     // is over 24).
     EXPECT_EQ(CheckRoster(lg.env, T, True, False, False), False);
     ASSERT_EQ(lg.log.entries.size(), 1u);
-    EXPECT_EQ(lg.log.entries[0].text, log({"Farm C1 overall is too high to be in farm!",
-                                           "Farm LW1 overall is too high to be in farm!",
-                                           "Farm LW1 salary is too high to be in farm!",
-                                           "Farm D1 salary is too high to be in farm!",
-                                           "Farm G1 Overall is too high to be in farm!",
-                                           "Maximum Players Limit Reached in Pro Team!"}));
+    EXPECT_EQ(
+        lg.log.entries[0].text,
+        log({"Farm C1 overall is too high to be in farm!", "Farm LW1 overall is too high to be in farm!",
+             "Farm LW1 salary is too high to be in farm!", "Farm D1 salary is too high to be in farm!",
+             "Farm G1 Overall is too high to be in farm!", "Maximum Players Limit Reached in Pro Team!"}));
     for (int16_t n : {star, rich, both}) {
         EXPECT_EQ(lg.skater(n).RosterStatus, status::Scratch);
         EXPECT_EQ(lg.state->PlayerStates[n].Status, status::Scratch);
@@ -260,16 +265,20 @@ TEST_P(Limits, EachRuleAtItsBoundary) {
 
 const std::vector<LimitCase> limitCases{
     {"centers at the minimum", [](SmallLeague& lg) { lg.rules().MinCenters = 4; }, {}},
-    {"centers one under", [](SmallLeague& lg) { lg.rules().MinCenters = 5; },
+    {"centers one under",
+     [](SmallLeague& lg) { lg.rules().MinCenters = 5; },
      {"Not enough Centers available in Pro Team! 4 Dressed. 5 Required."}},
     {"left wings at the minimum", [](SmallLeague& lg) { lg.rules().MinLeftWings = 4; }, {}},
-    {"left wings one under", [](SmallLeague& lg) { lg.rules().MinLeftWings = 5; },
+    {"left wings one under",
+     [](SmallLeague& lg) { lg.rules().MinLeftWings = 5; },
      {"Not enough Left Wings available in Pro Team! 4 Dressed. 5 Required."}},
     {"right wings at the minimum", [](SmallLeague& lg) { lg.rules().MinRightWings = 4; }, {}},
-    {"right wings one under", [](SmallLeague& lg) { lg.rules().MinRightWings = 5; },
+    {"right wings one under",
+     [](SmallLeague& lg) { lg.rules().MinRightWings = 5; },
      {"Not enough Right Wings available in Pro Team! 4 Dressed. 5 Required."}},
     {"defense at the minimum", [](SmallLeague& lg) { lg.rules().MinDefense = 6; }, {}},
-    {"defense one under", [](SmallLeague& lg) { lg.rules().MinDefense = 7; },
+    {"defense one under",
+     [](SmallLeague& lg) { lg.rules().MinDefense = 7; },
      {"Not enough Defenseman available in Pro Team! 6 Dressed. 7 Required."}},
     {"an unfit center in a team of exactly three",
      [](SmallLeague& lg) {
@@ -294,7 +303,8 @@ const std::vector<LimitCase> limitCases{
          lg.skater(lg.pro.D[5]).RosterStatus = status::Scratch;
      },
      {"Not enough players available in Pro Team! 17 Dressed. 18 Required."}},
-    {"19 skaters", [](SmallLeague& lg) { lg.skater(lg.scratchC).RosterStatus = status::Dressed; },
+    {"19 skaters",
+     [](SmallLeague& lg) { lg.skater(lg.scratchC).RosterStatus = status::Dressed; },
      {"Too many players available in Pro Team! 19 Dressed. 18 Required."}},
     {"19 skaters under a maximum of 19",
      [](SmallLeague& lg) {
@@ -302,11 +312,14 @@ const std::vector<LimitCase> limitCases{
          lg.skater(lg.scratchC).RosterStatus = status::Dressed;
      },
      {}},
-    {"a maximum under 18 never passes", [](SmallLeague& lg) { lg.rules().MaxDressedSkaters = 17; },
+    {"a maximum under 18 never passes",
+     [](SmallLeague& lg) { lg.rules().MaxDressedSkaters = 17; },
      {"Too many players available in Pro Team! 18 Dressed. 17 Required."}},
     {"pro players at the limit (the injured scratch does not count)",
-     [](SmallLeague& lg) { lg.rules().MaxProPlayers = 23; }, {}},
-    {"pro players one over", [](SmallLeague& lg) { lg.rules().MaxProPlayers = 22; },
+     [](SmallLeague& lg) { lg.rules().MaxProPlayers = 23; },
+     {}},
+    {"pro players one over",
+     [](SmallLeague& lg) { lg.rules().MaxProPlayers = 22; },
      {"Maximum Players Limit Reached in Pro Team!"}},
     {"full farm lineup: 36 skaters", [](SmallLeague& lg) { lg.rules().FarmFullLineup = True; }, {}},
     {"full farm lineup: 35 skaters",
@@ -372,10 +385,12 @@ TEST(CheckRoster, APlayerWithoutPositionIsAnImmediateBox) {
     lg.skater(lg.farm.RW[3]).Position = 7;
     EXPECT_EQ(CheckRoster(lg.env, T, True, False, False), False);
     // The farm player's overall cannot be rated for his position either.
-    EXPECT_EQ(lg.dialogs.messages(), (std::vector<std::string>{"Pro RW4 has no position!", "Integrity Check Failed!",
-                                                               "Farm RW4 has no position!"}));
+    EXPECT_EQ(lg.dialogs.messages(),
+              (std::vector<std::string>{"Pro RW4 has no position!", "Integrity Check Failed!",
+                                        "Farm RW4 has no position!"}));
     for (const auto& b : lg.dialogs.shown()) EXPECT_EQ(b.icon(), mb::Critical);
-    EXPECT_EQ(lg.log.entries.at(0).text, log({"Not enough players available in Pro Team! 17 Dressed. 18 Required."}));
+    EXPECT_EQ(lg.log.entries.at(0).text,
+              log({"Not enough players available in Pro Team! 17 Dressed. 18 Required."}));
 }
 
 TEST(CheckRoster, TheSalaryCapFollowsTheReport) {

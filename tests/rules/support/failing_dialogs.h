@@ -26,7 +26,9 @@ public:
                          bool masked) override {
         return inner_.inputBox(prompt, title, defaultText, masked);
     }
-    std::optional<std::string> openFile(const OpenFileRequest& request) override { return inner_.openFile(request); }
+    std::optional<std::string> openFile(const OpenFileRequest& request) override {
+        return inner_.openFile(request);
+    }
 
     bool failed() const { return failed_; }
 

@@ -1,5 +1,9 @@
 #include "small_league.h"
 
+#include <QLocale>
+
+#include "rules/currency.h"
+
 namespace dravik::test {
 
 namespace {
@@ -48,6 +52,10 @@ void makeTeam(LeagueData& lg, int16_t n, const std::string& name, const std::str
 }  // namespace
 
 SmallLeague::SmallLeague() {
+    // Money reads as in the United States in every rules test.
+    static const LocaleFormats us(QLocale(QLocale::English, QLocale::UnitedStates));
+    SetRulesFormats(&us);
+
     LeagueInfo& r = league->League;
     // The reader's defaults for the roster limits and the CK weight.
     r.MaxDressedSkaters = 18;

@@ -13,6 +13,8 @@
 // within a group the first one rates highest. The league's roster limits are
 // the reader's defaults; farm clubs are managed, without a full lineup.
 //
+// Money is written in the United States form ("$1,234.00").
+//
 // Nothing is put in any line set: fillProLines and fillFarmLines make a
 // complete, legal day.
 
@@ -39,8 +41,8 @@ public:
         std::array<int16_t, 2> G{};
     };
 
-    Lineup pro;   // dressed for team 7
-    Lineup farm;  // on team 7's farm club, all fit
+    Lineup pro;                                        // dressed for team 7
+    Lineup farm;                                       // on team 7's farm club, all fit
     int16_t scratchC = 0, scratchD = 0, scratchG = 0;  // healthy pro scratches
     int16_t injuredScratch = 0;                        // an RW with condition 80
     int16_t injuredFarm = 0;                           // an LW with condition 70
@@ -52,8 +54,8 @@ public:
 
     // Adding people: the next free number, in use, fit, with a two-year
     // contract, the given salary, and every rating set to `rating`.
-    int16_t addSkater(int16_t team, int position, uint8_t rosterStatus, const std::string& name, int16_t rating = 60,
-                      int32_t salary = 300000);
+    int16_t addSkater(int16_t team, int position, uint8_t rosterStatus, const std::string& name,
+                      int16_t rating = 60, int32_t salary = 300000);
     int16_t addGoalie(int16_t team, uint8_t rosterStatus, const std::string& name, int16_t rating = 60,
                       int32_t salary = 300000);
     int16_t addCoach(int16_t team, const std::string& name, int32_t salary);
