@@ -24,9 +24,9 @@ class User;
 
 // What changed, reported to the observer that mirrors the model.
 enum class Prop {
-    Caption,    // caption of a label, button, check or option box, frame; a form's caption
-    Text,       // a text box's text
-    Geometry,   // left, top, width, height
+    Caption,   // caption of a label, button, check or option box, frame; a form's caption
+    Text,      // a text box's text
+    Geometry,  // left, top, width, height
     Visible,
     Enabled,
     TabOrder,   // tab index or tab stop
@@ -38,7 +38,7 @@ enum class Prop {
     Tabs,       // a tab control's pages or their captions
     CurrentTab,
     Picture,
-    Style,      // design properties: max length, multi-line, sorted, multi-select, shortcut
+    Style,  // design properties: max length, multi-line, sorted, multi-select, shortcut
 };
 
 // The text a text box or label holds ends at its first NUL: a cleared
@@ -47,7 +47,18 @@ std::string cutAtNul(std::string_view text);
 
 class Control {
 public:
-    enum class Kind { Label, TextBox, ListBox, CheckBox, OptionButton, CommandButton, Frame, ScrollBar, TabControl, Image };
+    enum class Kind {
+        Label,
+        TextBox,
+        ListBox,
+        CheckBox,
+        OptionButton,
+        CommandButton,
+        Frame,
+        ScrollBar,
+        TabControl,
+        Image
+    };
 
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

@@ -38,18 +38,27 @@ public:
 
     // Creates element `index`; part of the window's layout.
     T& add(int index) {
-        if (elements_.count(index)) throw std::logic_error("control array " + name_ + " already has this index");
+        if (elements_.count(index))
+            throw std::logic_error("control array " + name_ + " already has this index");
         auto element = std::make_unique<T>(form_, name_);
         T& e = *element;
         e.index_ = index;
         if constexpr (requires { e.Click; })
-            e.Click = [this, index] { if (Click) Click(index); };
+            e.Click = [this, index] {
+                if (Click) Click(index);
+            };
         if constexpr (requires { e.DblClick; })
-            e.DblClick = [this, index] { if (DblClick) DblClick(index); };
+            e.DblClick = [this, index] {
+                if (DblClick) DblClick(index);
+            };
         if constexpr (requires { e.Change; })
-            e.Change = [this, index] { if (Change) Change(index); };
+            e.Change = [this, index] {
+                if (Change) Change(index);
+            };
         if constexpr (requires { e.LostFocus; })
-            e.LostFocus = [this, index] { if (LostFocus) LostFocus(index); };
+            e.LostFocus = [this, index] {
+                if (LostFocus) LostFocus(index);
+            };
         elements_.emplace(index, std::move(element));
         return e;
     }

@@ -81,7 +81,8 @@ void TextBox::userType(std::string_view text) {
         auto br = t.find_first_of("\r\n");
         if (br != std::string::npos) t.resize(br);
     }
-    if (maxLength_ > 0 && t.size() > static_cast<std::size_t>(maxLength_)) t.resize(static_cast<std::size_t>(maxLength_));
+    if (maxLength_ > 0 && t.size() > static_cast<std::size_t>(maxLength_))
+        t.resize(static_cast<std::size_t>(maxLength_));
     // Reported even when unchanged, so a backend that showed more than the
     // box accepts puts the box's text back.
     text_ = std::move(t);
@@ -114,8 +115,9 @@ void ListBox::AddItem(std::string_view text) {
     Item item{cutAtNul(text), 0, false};
     auto at = items_.end();
     if (sorted_)
-        at = std::upper_bound(items_.begin(), items_.end(), item.text,
-                              [](const std::string& t, const Item& e) { return compareListText(t, e.text) < 0; });
+        at = std::upper_bound(
+            items_.begin(), items_.end(), item.text,
+            [](const std::string& t, const Item& e) { return compareListText(t, e.text) < 0; });
     int pos = static_cast<int>(at - items_.begin());
     items_.insert(at, std::move(item));
     if (listIndex_ >= pos) ++listIndex_;
@@ -196,7 +198,8 @@ void ListBox::setSelected(int index, bool selected) {
 
 int ListBox::SelCount() const {
     if (!multi_) return listIndex_ >= 0 ? 1 : 0;
-    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const Item& i) { return i.selected; }));
+    return static_cast<int>(
+        std::count_if(items_.begin(), items_.end(), [](const Item& i) { return i.selected; }));
 }
 
 void ListBox::userPick(int index, Pick how) {
@@ -216,7 +219,8 @@ void ListBox::userPick(int index, Pick how) {
         case Pick::Shift: {
             int from = anchor_ >= 0 ? anchor_ : index;
             int lo = std::min(from, index), hi = std::max(from, index);
-            for (int i = 0; i < ListCount(); ++i) items_[static_cast<std::size_t>(i)].selected = i >= lo && i <= hi;
+            for (int i = 0; i < ListCount(); ++i)
+                items_[static_cast<std::size_t>(i)].selected = i >= lo && i <= hi;
             break;
         }
     }
@@ -248,7 +252,8 @@ void CheckBox::userClick() { setValue(value_ ? 0 : 1); }
 
 // --- OptionButton
 
-OptionButton::OptionButton(Form* form, std::string name) : Control(form, std::move(name), Kind::OptionButton) {}
+OptionButton::OptionButton(Form* form, std::string name)
+    : Control(form, std::move(name), Kind::OptionButton) {}
 
 void OptionButton::setCaption(std::string_view caption) {
     std::string c = cutAtNul(caption);
@@ -277,7 +282,8 @@ void OptionButton::userClick() { setValue(true); }
 
 // --- CommandButton
 
-CommandButton::CommandButton(Form* form, std::string name) : Control(form, std::move(name), Kind::CommandButton) {}
+CommandButton::CommandButton(Form* form, std::string name)
+    : Control(form, std::move(name), Kind::CommandButton) {}
 
 void CommandButton::setCaption(std::string_view caption) {
     std::string c = cutAtNul(caption);

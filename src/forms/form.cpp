@@ -10,7 +10,8 @@ void Form::addControl(Control* c) { tabOrder_.push_back(c); }
 
 void Form::changed(Prop what) {
     if (state_ == State::Constructing) return;
-    forms_->notify(*this, what == Prop::Caption ? FormObserver::FormEvent::Caption : FormObserver::FormEvent::Geometry);
+    forms_->notify(
+        *this, what == Prop::Caption ? FormObserver::FormEvent::Caption : FormObserver::FormEvent::Geometry);
 }
 
 void Form::setCaption(std::string_view caption) {

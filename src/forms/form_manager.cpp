@@ -50,7 +50,9 @@ void FormManager::run(Form& form, std::string_view owner, std::string_view event
                       const std::function<void()>& handler) {
     if (ended_ || !form.isLoaded() || !handler) return;
     Busy busy(*this);
-    auto closing = [&] { return " in " + form.Name() + "." + std::string(owner) + "_" + std::string(event) + "!"; };
+    auto closing = [&] {
+        return " in " + form.Name() + "." + std::string(owner) + "_" + std::string(event) + "!";
+    };
     try {
         handler();
     } catch (const RuntimeError& e) {
@@ -162,7 +164,8 @@ bool FormManager::unload(Form& form) {
 }
 
 void FormManager::closeWithoutHandler(Form& form) {
-    auto it = std::find_if(live_.begin(), live_.end(), [&form](const Entry& e) { return e.form.get() == &form; });
+    auto it =
+        std::find_if(live_.begin(), live_.end(), [&form](const Entry& e) { return e.form.get() == &form; });
     if (it == live_.end()) return;
     if (form.visible_) {
         form.visible_ = false;

@@ -148,7 +148,8 @@ public:
     // exhausted memory) escaping it is shown with the closing text
     // " in <form>.<owner>_<event>!" and swallowed. Public for the seams that
     // run a routine as if it were a handler.
-    void run(Form& form, std::string_view owner, std::string_view event, const std::function<void()>& handler);
+    void run(Form& form, std::string_view owner, std::string_view event,
+             const std::function<void()>& handler);
 
     // True while a handler or a manager call is running.
     bool busy() const { return depth_ > 0; }
@@ -214,9 +215,9 @@ private:
     ErrorReporter reporter_;
     FormObserver* observer_ = nullptr;
     Screen screen_;
-    std::vector<Entry> live_;                     // loaded windows, load order
-    std::vector<std::unique_ptr<Form>> closed_;   // unloaded, waiting for release
-    std::vector<Form*> activationOrder_;          // live windows, least recently active first
+    std::vector<Entry> live_;                    // loaded windows, load order
+    std::vector<std::unique_ptr<Form>> closed_;  // unloaded, waiting for release
+    std::vector<Form*> activationOrder_;         // live windows, least recently active first
     Form* main_ = nullptr;
     Form* active_ = nullptr;
     const Form* lastActive_ = nullptr;  // stays set while no window is active

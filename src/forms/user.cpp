@@ -112,10 +112,18 @@ bool User::scroll(ScrollBar& bar, Scroll how, int value) {
     if (!prepare(bar)) return false;
     int next = bar.Value();
     switch (how) {
-        case Scroll::SmallUp: next = bar.step(bar.SmallChange()); break;
-        case Scroll::SmallDown: next = bar.step(-bar.SmallChange()); break;
-        case Scroll::LargeUp: next = bar.step(bar.LargeChange()); break;
-        case Scroll::LargeDown: next = bar.step(-bar.LargeChange()); break;
+        case Scroll::SmallUp:
+            next = bar.step(bar.SmallChange());
+            break;
+        case Scroll::SmallDown:
+            next = bar.step(-bar.SmallChange());
+            break;
+        case Scroll::LargeUp:
+            next = bar.step(bar.LargeChange());
+            break;
+        case Scroll::LargeDown:
+            next = bar.step(-bar.LargeChange());
+            break;
         case Scroll::Track:
             next = std::clamp(value, std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max()));
             break;

@@ -34,20 +34,22 @@ TEST(ListOrder, OneComparatorIgnoringCaseThenAccents) {
         int sign;
     } cases[] = {
         {"alpha", "Bravo", -1},
-        {"ALPHA", "alpha", 0},            // case only: equal
-        {"Ann", "Anna", -1},              // a text before its extensions
-        {"Al B", "Alb", -1},              // a blank before letters
-        {"9 Lives", "Able", -1},          // digits before letters
-        {"Eric", "\xC9ric", -1},          // Éric: same letters, the plain one first
-        {"\xC9mile", "Eric", -1},         // Émile sorts as emile ...
-        {"\xC9mile", "Zack", -1},         // ... not after z, as its byte would
-        {"\x8Aimon", "Simon", 1},         // Šimon right after Simon
+        {"ALPHA", "alpha", 0},     // case only: equal
+        {"Ann", "Anna", -1},       // a text before its extensions
+        {"Al B", "Alb", -1},       // a blank before letters
+        {"9 Lives", "Able", -1},   // digits before letters
+        {"Eric", "\xC9ric", -1},   // Éric: same letters, the plain one first
+        {"\xC9mile", "Eric", -1},  // Émile sorts as emile ...
+        {"\xC9mile", "Zack", -1},  // ... not after z, as its byte would
+        {"\x8Aimon", "Simon", 1},  // Šimon right after Simon
         {"\x8Aimon", "Sz", -1},
-        {"M\xFCller", "MUller", 1},       // Müller right after Muller
+        {"M\xFCller", "MUller", 1},  // Müller right after Muller
         {"M\xFCller", "Mv", -1},
-        {"stra\xDF" "e", "strasse", -1},  // ß as s: "strase"
-        {"\xC6sir", "Aesir", 1},          // Æ as a: "asir"
-        {"\xD7", "\xF7", -1},             // × and ÷ are no letters: their codes
+        {"stra\xDF"
+         "e",
+         "strasse", -1},          // ß as s: "strase"
+        {"\xC6sir", "Aesir", 1},  // Æ as a: "asir"
+        {"\xD7", "\xF7", -1},     // × and ÷ are no letters: their codes
     };
     auto sign = [](int r) { return (r > 0) - (r < 0); };
     for (const auto& c : cases) {
@@ -64,7 +66,8 @@ TEST(ListBoxEntries, SortedInsertionAndNewIndex) {
         const char* text;
         int newIndex;
         int32_t key;
-    } steps[] = {{"Hawks", 0, 1}, {"bears", 0, 2}, {"Wolves", 2, 3}, {"BEARS", 1, 4}, {"Bears", 2, 5}, {"eagles", 3, 6}};
+    } steps[] = {{"Hawks", 0, 1}, {"bears", 0, 2}, {"Wolves", 2, 3},
+                 {"BEARS", 1, 4}, {"Bears", 2, 5}, {"eagles", 3, 6}};
     for (const auto& s : steps) {
         l.AddItem(s.text);
         EXPECT_EQ(l.NewIndex(), s.newIndex) << s.text;
@@ -175,7 +178,7 @@ TEST(ScrollBarValue, NarrowingTheRangeMovesTheValueAndFiresChange) {
     day.setMin(1);
     day.setMax(10);
     EXPECT_EQ(log.lines, Lines{"vscDay_Change 1"});  // 0 was outside 1..10
-    day.setMax(3);  // value 1 still inside: nothing
+    day.setMax(3);                                   // value 1 still inside: nothing
     day.setValue(3);
     day.setMax(2);
     EXPECT_EQ(log.lines, (Lines{"vscDay_Change 1", "vscDay_Change 3", "vscDay_Change 2"}));
@@ -191,9 +194,9 @@ TEST(ScrollBarValue, UserStepsStopAtTheEnds) {
         int value;
         int expected;
     } steps[] = {
-        {User::Scroll::SmallUp, 0, 1},   {User::Scroll::LargeUp, 0, 3},    {User::Scroll::LargeUp, 0, 5},
-        {User::Scroll::LargeUp, 0, 5},   {User::Scroll::SmallDown, 0, 4},  {User::Scroll::Track, 99, 5},
-        {User::Scroll::Track, 2, 2},     {User::Scroll::LargeDown, 0, 0},  {User::Scroll::SmallDown, 0, 0},
+        {User::Scroll::SmallUp, 0, 1}, {User::Scroll::LargeUp, 0, 3},   {User::Scroll::LargeUp, 0, 5},
+        {User::Scroll::LargeUp, 0, 5}, {User::Scroll::SmallDown, 0, 4}, {User::Scroll::Track, 99, 5},
+        {User::Scroll::Track, 2, 2},   {User::Scroll::LargeDown, 0, 0}, {User::Scroll::SmallDown, 0, 0},
     };
     for (const auto& s : steps) {
         EXPECT_TRUE(u.scroll(b, s.how, s.value));
@@ -232,7 +235,8 @@ TEST(ControlArrays, AMissingIndexIsError340AndEventsCarryTheIndex) {
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::ControlArrayElementMissing);
-        EXPECT_EQ(errorText(e, " in ShowStats!"), "340 - Control array element '3' doesn't exist in ShowStats!");
+        EXPECT_EQ(errorText(e, " in ShowStats!"),
+                  "340 - Control array element '3' doesn't exist in ShowStats!");
     }
 
     // Skipping each failing statement, as ResetRosterControls does.

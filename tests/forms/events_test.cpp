@@ -31,18 +31,24 @@ void runCases(const std::vector<Case>& cases, const std::function<void(World&)>&
 
 TEST(CodeMadeChanges, FireAtOnceExceptWhereTheValueIsUnchanged) {
     runCases({
-        {"setting ListIndex fires Click", [](World& w) { w.sheet->lstItems.setListIndex(1); }, {"lstItems_Click"}},
+        {"setting ListIndex fires Click",
+         [](World& w) { w.sheet->lstItems.setListIndex(1); },
+         {"lstItems_Click"}},
         {"setting ListIndex to the entry it holds fires Click again",
          [](World& w) {
              w.sheet->lstItems.setListIndex(1);
              w.sheet->lstItems.setListIndex(1);
          },
          {"lstItems_Click", "lstItems_Click"}},
-        {"clearing ListIndex fires Click", [](World& w) { w.sheet->lstItems.setListIndex(-1); }, {"lstItems_Click"}},
+        {"clearing ListIndex fires Click",
+         [](World& w) { w.sheet->lstItems.setListIndex(-1); },
+         {"lstItems_Click"}},
         {"setting Selected fires Click even when unchanged",
          [](World& w) { w.sheet->lstItems.setSelected(0, false); },
          {"lstItems_Click"}},
-        {"a changed check box fires Click", [](World& w) { w.sheet->chkFlag.setValue(1); }, {"chkFlag_Click"}},
+        {"a changed check box fires Click",
+         [](World& w) { w.sheet->chkFlag.setValue(1); },
+         {"chkFlag_Click"}},
         {"a check box set to its value fires nothing",
          [](World& w) {
              w.sheet->chkFlag.setValue(1);
@@ -63,7 +69,9 @@ TEST(CodeMadeChanges, FireAtOnceExceptWhereTheValueIsUnchanged) {
              w.sheet->optA.setValue(false);
          },
          {"optA_Click"}},
-        {"a changed scroll bar fires Change", [](World& w) { w.sheet->hscValue.setValue(3); }, {"hscValue_Change"}},
+        {"a changed scroll bar fires Change",
+         [](World& w) { w.sheet->hscValue.setValue(3); },
+         {"hscValue_Change"}},
         {"a scroll bar set to its value fires nothing", [](World& w) { w.sheet->hscValue.setValue(0); }, {}},
         {"filling, rewriting and emptying a list fire nothing",
          [](World& w) {
@@ -266,7 +274,9 @@ TEST(LostFocus, FiresOnFocusMovesInsideTheWindowBeforeTheirClick) {
     auto focusInA = [](World& w) { ASSERT_TRUE(w.user.focus(w.sheet->txtA)); };
     runCases(
         {
-            {"a click on a button", [](World& w) { w.user.click(w.sheet->cmdGo); }, {"txtA_LostFocus", "cmdGo_Click"}},
+            {"a click on a button",
+             [](World& w) { w.user.click(w.sheet->cmdGo); },
+             {"txtA_LostFocus", "cmdGo_Click"}},
             {"Tab",
              [](World& w) {
                  w.user.pressTab(*w.sheet);
@@ -276,13 +286,21 @@ TEST(LostFocus, FiresOnFocusMovesInsideTheWindowBeforeTheirClick) {
             {"a selection in a list",
              [](World& w) { w.user.selectItem(w.sheet->lstItems, 0); },
              {"txtA_LostFocus", "lstItems_Click"}},
-            {"a click on a check box", [](World& w) { w.user.click(w.sheet->chkFlag); }, {"txtA_LostFocus", "chkFlag_Click"}},
-            {"a scroll", [](World& w) { w.user.scroll(w.sheet->hscValue, User::Scroll::LargeUp); },
+            {"a click on a check box",
+             [](World& w) { w.user.click(w.sheet->chkFlag); },
+             {"txtA_LostFocus", "chkFlag_Click"}},
+            {"a scroll",
+             [](World& w) { w.user.scroll(w.sheet->hscValue, User::Scroll::LargeUp); },
              {"txtA_LostFocus", "hscValue_Change"}},
-            {"a click on a tab", [](World& w) { w.user.selectTab(w.sheet->tabPages, 1); },
+            {"a click on a tab",
+             [](World& w) { w.user.selectTab(w.sheet->tabPages, 1); },
              {"txtA_LostFocus", "tabPages_Click"}},
-            {"typing into another box", [](World& w) { w.user.typeText(w.sheet->txtB, "1"); }, {"txtA_LostFocus"}},
-            {"an access key", [](World& w) { w.user.pressAccessKey(*w.sheet, 'G'); }, {"txtA_LostFocus", "cmdGo_Click"}},
+            {"typing into another box",
+             [](World& w) { w.user.typeText(w.sheet->txtB, "1"); },
+             {"txtA_LostFocus"}},
+            {"an access key",
+             [](World& w) { w.user.pressAccessKey(*w.sheet, 'G'); },
+             {"txtA_LostFocus", "cmdGo_Click"}},
             {"SetFocus by code", [](World& w) { w.sheet->cmdGo.SetFocus(); }, {"txtA_LostFocus"}},
             {"leaving an unchanged box still checks it",
              [](World& w) {
@@ -371,20 +389,23 @@ TEST(LostFocus, TwoRefusingBoxesDoNotReturnTheFocusToEachOtherForever) {
 // its check, which refuses and returns the focus; the action itself then
 // does not happen.
 TEST(RefusedEdit, TheActionThatMovedTheFocusDoesNotRun) {
-    auto badInA = [](World& w) {
-        ASSERT_TRUE(w.user.typeText(w.sheet->txtA, "bad"));
-    };
+    auto badInA = [](World& w) { ASSERT_TRUE(w.user.typeText(w.sheet->txtA, "bad")); };
     std::vector<Case> cases = {
         {"button", [](World& w) { EXPECT_FALSE(w.user.click(w.sheet->cmdGo)); }, {"txtA_LostFocus"}},
-        {"button in a frame", [](World& w) { EXPECT_FALSE(w.user.click(w.sheet->cmdInFrame)); }, {"txtA_LostFocus"}},
-        {"access key", [](World& w) { EXPECT_FALSE(w.user.pressAccessKey(*w.sheet, 'g')); }, {"txtA_LostFocus"}},
+        {"button in a frame",
+         [](World& w) { EXPECT_FALSE(w.user.click(w.sheet->cmdInFrame)); },
+         {"txtA_LostFocus"}},
+        {"access key",
+         [](World& w) { EXPECT_FALSE(w.user.pressAccessKey(*w.sheet, 'g')); },
+         {"txtA_LostFocus"}},
         {"list entry",
          [](World& w) {
              EXPECT_FALSE(w.user.selectItem(w.sheet->lstItems, 1));
              EXPECT_EQ(w.sheet->lstItems.ListIndex(), -1);
          },
          {"txtA_LostFocus"}},
-        {"double click", [](World& w) { EXPECT_FALSE(w.user.doubleClickItem(w.sheet->lstItems, 1)); },
+        {"double click",
+         [](World& w) { EXPECT_FALSE(w.user.doubleClickItem(w.sheet->lstItems, 1)); },
          {"txtA_LostFocus"}},
         {"check box",
          [](World& w) {

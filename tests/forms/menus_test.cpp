@@ -50,12 +50,14 @@ TEST(Menus, AnItemUnderADisabledOrHiddenParentIsUnreachableShortcutIncluded) {
              f.mnuTeam.setVisible(false);
          },
          &frmMenus::mnuSetRoster, 'R', false},
-        {"a disabled item", [](frmMenus& f) {
+        {"a disabled item",
+         [](frmMenus& f) {
              f.mnuTeam.setEnabled(true);
              f.mnuSetRoster.setEnabled(false);
          },
          &frmMenus::mnuSetRoster, 'R', false},
-        {"a hidden item", [](frmMenus& f) { f.mnuTeam.setEnabled(true); }, &frmMenus::mnuFreeAgents, 0, false},
+        {"a hidden item", [](frmMenus& f) { f.mnuTeam.setEnabled(true); }, &frmMenus::mnuFreeAgents, 0,
+         false},
         {"hidden and disabled", [](frmMenus&) {}, &frmMenus::mnuOutputRatingCSV, 0, false},
         {"a plain item", [](frmMenus&) {}, &frmMenus::mnuOpen, 'o', true},
         {"a plain item in a hidden window", [](frmMenus& f) { f.Hide(); }, &frmMenus::mnuOpen, 'O', false},

@@ -12,18 +12,20 @@ using Lines = std::vector<std::string>;
 struct Recorder : FormObserver {
     Lines events;
     void formChanged(Form& f, FormEvent e) override {
-        static const char* names[] = {"Loaded", "Caption", "Geometry", "Shown",   "Hidden",
-                                      "Activated", "Focus", "Unloaded", "Released"};
+        static const char* names[] = {"Loaded",    "Caption", "Geometry", "Shown",   "Hidden",
+                                      "Activated", "Focus",   "Unloaded", "Released"};
         events.push_back(f.Name() + " " + names[static_cast<int>(e)]);
     }
     void controlChanged(Control& c, Prop p) override {
-        static const char* names[] = {"Caption", "Text",  "Geometry", "Visible", "Enabled", "TabOrder",
-                                      "Container", "Value", "Range", "Items", "Selection", "Tabs",
-                                      "CurrentTab", "Picture", "Style"};
+        static const char* names[] = {"Caption",   "Text",      "Geometry",   "Visible", "Enabled",
+                                      "TabOrder",  "Container", "Value",      "Range",   "Items",
+                                      "Selection", "Tabs",      "CurrentTab", "Picture", "Style"};
         events.push_back(c.Name() + " " + names[static_cast<int>(p)]);
     }
     void menuChanged(MenuItem& m, Prop p) override {
-        events.push_back(m.Name() + (p == Prop::Enabled ? " Enabled" : p == Prop::Caption ? " Caption" : " other"));
+        events.push_back(m.Name() + (p == Prop::Enabled   ? " Enabled"
+                                     : p == Prop::Caption ? " Caption"
+                                                          : " other"));
     }
     void programEnded() override { events.push_back("program ended"); }
 };
@@ -73,8 +75,8 @@ TEST(Observer, HearsEveryChangeAfterTheLayoutAndNoneThatChangesNothing) {
     f->setCaption("Dravik");
     f->setWidth(8275);
     EXPECT_EQ(rec.events, (Lines{"lstTeams Items", "lstTeams Selection", "txtName Text", "imgLogo Picture",
-                                 "lstTeams Geometry", "lstTeams Enabled", "mnuTeam Enabled", "mnuTeam Caption",
-                                 "frmSmall Caption", "frmSmall Geometry"}));
+                                 "lstTeams Geometry", "lstTeams Enabled", "mnuTeam Enabled",
+                                 "mnuTeam Caption", "frmSmall Caption", "frmSmall Geometry"}));
     rec.events.clear();
 
     // What a user typed is reported even when the box keeps its text, so a
@@ -87,7 +89,8 @@ TEST(Observer, HearsEveryChangeAfterTheLayoutAndNoneThatChangesNothing) {
     rec.events.clear();
 
     f->Unload();
-    EXPECT_EQ(rec.events, (Lines{"frmSmall Hidden", "frmSmall Unloaded", "program ended", "frmSmall Released"}));
+    EXPECT_EQ(rec.events,
+              (Lines{"frmSmall Hidden", "frmSmall Unloaded", "program ended", "frmSmall Released"}));
 }
 
 }  // namespace

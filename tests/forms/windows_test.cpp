@@ -74,8 +74,8 @@ private:
 struct Recorder : FormObserver {
     Lines events;
     void formChanged(Form& f, FormEvent e) override {
-        static const char* names[] = {"Loaded", "Caption", "Geometry", "Shown",   "Hidden",
-                                      "Activated", "Focus", "Unloaded", "Released"};
+        static const char* names[] = {"Loaded",    "Caption", "Geometry", "Shown",   "Hidden",
+                                      "Activated", "Focus",   "Unloaded", "Released"};
         if (e != FormEvent::Focus && e != FormEvent::Caption && e != FormEvent::Geometry)
             events.push_back(f.Name() + " " + names[static_cast<int>(e)]);
     }
@@ -105,7 +105,8 @@ TEST(Activate, FiresWhenAWindowBecomesActiveAfterAnotherOfItsWindows) {
         std::function<void(World&)> act;
         Lines expected;
     } cases[] = {
-        {"the first Show of a window", [](World& w) { openOther(w); },
+        {"the first Show of a window",
+         [](World& w) { openOther(w); },
          {"frmOther.Form_Load", "frmOther.Form_Activate"}},
         {"Show of the active window", [](World& w) { w.sheet->Show(); }, {}},
         {"a window handing back by showing its opener",
@@ -185,9 +186,10 @@ TEST(Release, WaitsUntilTheOutermostHandlerHasReturned) {
         w.log.add("cmdGo_Click goes on");
     };
     w.user.click(other->cmdGo);
-    EXPECT_EQ(w.log.lines, (Lines{"cmdGo_Click", "frmOther.Form_Unload", "frmSheet.Form_Activate", "cmdGo_Click goes on"}));
-    EXPECT_EQ(rec.events, (Lines{"frmOther Hidden", "frmSheet Shown", "frmSheet Activated", "frmOther Unloaded",
-                                 "frmOther Released"}));
+    EXPECT_EQ(w.log.lines, (Lines{"cmdGo_Click", "frmOther.Form_Unload", "frmSheet.Form_Activate",
+                                  "cmdGo_Click goes on"}));
+    EXPECT_EQ(rec.events, (Lines{"frmOther Hidden", "frmSheet Shown", "frmSheet Activated",
+                                 "frmOther Unloaded", "frmOther Released"}));
 }
 
 TEST(Release, NoHandlerRunsOnAClosedWindowAndTheNextLoadIsFresh) {
@@ -203,7 +205,8 @@ TEST(Release, NoHandlerRunsOnAClosedWindowAndTheNextLoadIsFresh) {
         counter->cmdCount.SetFocus();  // unreachable now: error 5, shown by the dispatcher
     };
     w.user.click(counter->cmdCount);
-    EXPECT_EQ(w.dialogs.messages(), Lines{"5 - Invalid procedure call or argument in frmCounter.cmdCount_Click!"});
+    EXPECT_EQ(w.dialogs.messages(),
+              Lines{"5 - Invalid procedure call or argument in frmCounter.cmdCount_Click!"});
 
     auto* fresh = w.forms.load<frmCounter>();
     ASSERT_NE(fresh, nullptr);
@@ -239,7 +242,8 @@ TEST(MainWindow, ClosingItEndsTheProgramWithoutTheOthersUnloadHandlers) {
         World w;
         Recorder rec;
         w.forms.setObserver(&rec);
-        frmOther* other = w.forms.load<frmOther>(w.log);  // loaded and hidden, like the team sheet under a roster
+        frmOther* other =
+            w.forms.load<frmOther>(w.log);  // loaded and hidden, like the team sheet under a roster
         frmWait* wait = w.forms.load<frmWait>(w.log);
         wait->Show();
         w.log.clear();
@@ -253,9 +257,9 @@ TEST(MainWindow, ClosingItEndsTheProgramWithoutTheOthersUnloadHandlers) {
         EXPECT_EQ(w.log.lines, expected);
         EXPECT_TRUE(w.forms.ended());
         EXPECT_TRUE(w.forms.loadedForms().empty());
-        EXPECT_EQ(rec.events, (Lines{"frmSheet Hidden", "frmSheet Unloaded", "frmWait Hidden", "frmWait Unloaded",
-                                     "frmOther Unloaded", "program ended", "frmSheet Released", "frmWait Released",
-                                     "frmOther Released"}));
+        EXPECT_EQ(rec.events, (Lines{"frmSheet Hidden", "frmSheet Unloaded", "frmWait Hidden",
+                                     "frmWait Unloaded", "frmOther Unloaded", "program ended",
+                                     "frmSheet Released", "frmWait Released", "frmOther Released"}));
         (void)other;
         // Nothing runs any more, and nothing can be loaded.
         EXPECT_EQ(w.forms.load<frmCounter>(), nullptr);
@@ -444,26 +448,42 @@ TEST(ClosingWithAPendingValue, TheFocusedBoxIsCheckedBeforeTheWindowCloses) {
         bool closed;
         Lines log;
     } cases[] = {
-        {"close box, refused value", "bad", [](World& w, frmOther& o) { return w.user.closeWindow(o); }, false,
+        {"close box, refused value",
+         "bad",
+         [](World& w, frmOther& o) { return w.user.closeWindow(o); },
+         false,
          {"txtA_LostFocus"}},
-        {"close box, accepted value", "12", [](World& w, frmOther& o) { return w.user.closeWindow(o); }, true,
+        {"close box, accepted value",
+         "12",
+         [](World& w, frmOther& o) { return w.user.closeWindow(o); },
+         true,
          {"txtA_LostFocus", "frmOther.Form_Unload", "frmSheet.Form_Activate"}},
-        {"Exit menu, refused value", "bad",
+        {"Exit menu, refused value",
+         "bad",
          [](World& w, frmOther& o) {
              w.user.pressShortcut(o, 'Q');
              return !w.forms.isLoaded<frmOther>();
          },
-         false, {"mnuExit_Click", "txtA_LostFocus"}},
-        {"Exit button, refused value: the click does not run", "bad",
-         [](World& w, frmOther& o) { return w.user.click(o.cmdExit); }, false, {"txtA_LostFocus"}},
-        {"Exit button, accepted value", "12",
+         false,
+         {"mnuExit_Click", "txtA_LostFocus"}},
+        {"Exit button, refused value: the click does not run",
+         "bad",
+         [](World& w, frmOther& o) { return w.user.click(o.cmdExit); },
+         false,
+         {"txtA_LostFocus"}},
+        {"Exit button, accepted value",
+         "12",
          [](World& w, frmOther& o) {
              w.user.click(o.cmdExit);
              return !w.forms.isLoaded<frmOther>();
          },
-         true, {"txtA_LostFocus", "cmdExit_Click", "frmOther.Form_Unload", "frmSheet.Form_Activate"}},
-        {"Unload by code outside a user action runs no check", "bad",
-         [](World&, frmOther& o) { return o.Unload(); }, true, {"frmOther.Form_Unload", "frmSheet.Form_Activate"}},
+         true,
+         {"txtA_LostFocus", "cmdExit_Click", "frmOther.Form_Unload", "frmSheet.Form_Activate"}},
+        {"Unload by code outside a user action runs no check",
+         "bad",
+         [](World&, frmOther& o) { return o.Unload(); },
+         true,
+         {"frmOther.Form_Unload", "frmSheet.Form_Activate"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

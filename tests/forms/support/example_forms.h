@@ -25,7 +25,8 @@ using Extras = std::map<std::string, std::function<void()>>;
 // focus to the box under a guard, as the program's windows do.
 class frmSheet : public Form {
 public:
-    frmSheet(FormManager& forms, Log& log, std::string name = "frmSheet") : Form(forms, std::move(name)), log_(log) {
+    frmSheet(FormManager& forms, Log& log, std::string name = "frmSheet")
+        : Form(forms, std::move(name)), log_(log) {
         setCaption("Sheet");
         lblInfo.setCaption("Info");
         cmdGo.setCaption("&Go");
