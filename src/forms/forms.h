@@ -1,7 +1,8 @@
 #pragma once
 // Everything a window class needs: forms, controls, control arrays, menus,
-// the window manager and the user actions.
+// the file dialog, the window manager and the user actions.
 
+#include "forms/common_dialog.h"
 #include "forms/control.h"
 #include "forms/control_array.h"
 #include "forms/controls.h"
