@@ -33,7 +33,7 @@ enum class Prop {
     Container,  // frame or tab page
     Value,      // check box, option button, scroll bar
     Range,      // scroll bar min, max, small and large change
-    Items,      // list entries added, removed, rewritten or cleared
+    Items,      // list entries added, removed, rewritten or cleared (re-read the selection too)
     Selection,  // list index, selected entries
     Tabs,       // a tab control's pages or their captions
     CurrentTab,
