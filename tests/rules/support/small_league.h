@@ -13,7 +13,15 @@
 // within a group the first one rates highest. The league's roster limits are
 // the reader's defaults; farm clubs are managed, without a full lineup.
 //
-// Money is written in the United States form ("$1,234.00").
+// Numbers worth knowing: every rating of a player is one value; within each
+// position the pro lineup rates 80, 78, 76, ... and the farm lineup 52, 50,
+// 48, ...; the scratches 62 (C), 61 (D), 60 (RW, G). With the league weights
+// at 0 but CK's 50, a forward's overall is 0.86 of his rating, a
+// defenseman's 0.85 and a goalie's 0.80, so every farm player is under
+// FarmMaxOverall 55. Salaries are 300000 (MinSalary 50000, MaxSalary 5000000,
+// FarmMaxSalary 400000, farm players at 50 percent); MaxProPlayers is 25, of
+// which the roster uses 23; team 7 pays two coaches 400000 and 100000 and
+// plays 82 games. Money is written in the United States form ("$1,234.00").
 //
 // Nothing is put in any line set: fillProLines and fillFarmLines make a
 // complete, legal day.
