@@ -1,11 +1,13 @@
 // The generated leagues under the league's own rules: every team in use
-// passes the roster check as it stands on day 1, and nothing needs repairing.
+// passes the roster check and the pro and farm lines checks of day 1 as it
+// stands, and nothing needs repairing.
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "leaguewriter/sample.h"
+#include "rules/linecheck.h"
 #include "rules/roster.h"
 #include "support/league_file.h"
 #include "test_env.h"
@@ -27,6 +29,8 @@ void expectEveryTeamPasses(test::TestEnv& t) {
         ++teams;
         EXPECT_EQ(CheckRoster(t.env, team, False, True, False), True) << "roster of team " << team;
         EXPECT_EQ(t.state->RosterChangedByCheck, 0) << "team " << team;
+        EXPECT_EQ(CheckLine(t.env, team, False, 1, False), True) << "pro lines of team " << team;
+        EXPECT_EQ(CheckLineFarm(t.env, team, False, 1, False), True) << "farm lines of team " << team;
     }
     EXPECT_GE(teams, 30);
     EXPECT_TRUE(t.dialogs.shown().empty());
@@ -39,8 +43,8 @@ void expectEveryTeamPasses(test::TestEnv& t) {
 TEST(SampleRulesTest, EveryTeamOfTheBuiltSamplePasses) {
     test::TestEnv t;
     ASSERT_TRUE(test::LoadBuiltSample(*t.league)) << BuiltSampleLeaguePath();
-    // The farm rules take part only with managed farm clubs that dress a
-    // full lineup.
+    // The farm rules of the roster check and the full farm lines check take
+    // part only with managed farm clubs that dress a full lineup.
     ASSERT_EQ(t.league->League.FarmLinesEnabled, True);
     ASSERT_EQ(t.league->League.FarmFullLineup, True);
     ASSERT_NE(t.league->League.SalaryCapMode, 0);
