@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number
+# of seconds (default 60) on its seed corpus. A crash, a sanitizer report or
+# a leak fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+dir=build-fuzz
+cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DDRAVIK_FUZZ=ON -DDRAVIK_GUI=OFF -DDRAVIK_TESTS=OFF >/dev/null
+cmake --build "$dir" -j"$(nproc)" --target fuzzers
+corpus=$dir/corpus
+rm -rf "$corpus"
+"$dir/fuzz/fuzz_seeds" "$corpus/container" "$corpus/image" "$corpus/teamlines"
+for exe in "$dir"/fuzz/fuzz_*; do
+  name=$(basename "$exe")
+  [ "$name" = fuzz_seeds ] && continue
+  case $name in
+    *container*|*league_file*) seeds=$corpus/container ;;
+    *image*) seeds=$corpus/image ;;
+    *team*) seeds=$corpus/teamlines ;;
+    *) seeds=$corpus/$name ;;
+  esac
+  mkdir -p "$seeds" "$corpus/found-$name"
+  echo "fuzzing $name for $seconds s"
+  "$exe" -max_total_time="$seconds" -max_len=400000 -rss_limit_mb=3072 -timeout=30 \
+    -print_final_stats=1 "$corpus/found-$name" "$seeds" 2>&1 | tail -n 12
+done
