@@ -233,6 +233,12 @@ Flag CopyPlain(Env& env, const std::string& source, const std::string& target, s
     }
 }
 
+std::vector<uint8_t> ReadWholeFile(const std::string& path, int64_t limit) { return readWhole(path, limit); }
+
+void WriteWholeFile(const std::string& target, std::string_view bytes) {
+    writeWhole(target, {std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())});
+}
+
 bool SkipZipClient(Env& env) {
     std::string v = env.settings.get("Settings", "SkipZIPClient", "No");
     std::size_t b = v.find_first_not_of(' ');

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "league/env.h"
 
@@ -34,6 +35,13 @@ Flag CopyPlain(Env& env, const std::string& source, const std::string& target, s
 
 // True when the "SkipZIPClient" setting reads "YES" once trimmed and upper-cased.
 bool SkipZipClient(Env& env);
+
+// The whole file as it stands; one longer than `limit` bytes is error 5 and
+// is not read. A failure raises its run-time error (53 for a missing file).
+std::vector<uint8_t> ReadWholeFile(const std::string& path, int64_t limit);
+// Writes the bytes to the target all-or-nothing, as above. A failure raises
+// its run-time error and leaves a previous target as it was.
+void WriteWholeFile(const std::string& target, std::string_view bytes);
 
 // -1 exactly when the path names an existing regular file (links followed,
 // exact letter case), 0 otherwise, a failed look-up included.
