@@ -18,7 +18,9 @@ namespace {
 
 struct Quiet : dravik::Dialogs {
     int16_t messageBox(const std::string&, int, const std::string&) override { return dravik::mb::OK; }
-    std::string inputBox(const std::string&, const std::string&, const std::string&, bool) override { return {}; }
+    std::string inputBox(const std::string&, const std::string&, const std::string&, bool) override {
+        return {};
+    }
     std::optional<std::string> openFile(const dravik::OpenFileRequest&) override { return std::nullopt; }
 };
 

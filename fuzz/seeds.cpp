@@ -30,7 +30,12 @@ int main(int argc, char** argv) {
     dravik::leaguewriter::BuildSampleLeague(*league);
     std::string image = dravik::BuildLeagueImage(*league);
     put(containers / "sample.zcl", dravik::leaguewriter::PackLeagueImage(image));
-    for (std::size_t cut : {std::size_t{40}, std::size_t{3470 * 2}, std::size_t{3470 * 3 + 40}, std::size_t{3470 * 303}})
+    for (std::size_t cut :
+         {std::size_t{40}, std::size_t{3470 * 2}, std::size_t{3470 * 3 + 40}, std::size_t{3470 * 303}}) {
         put(images / ("head-" + std::to_string(cut)), image.substr(0, cut));
+        // Small containers too, so that mutations of the container run fast.
+        put(containers / ("head-" + std::to_string(cut) + ".zcl"),
+            dravik::leaguewriter::PackLeagueImage(image.substr(0, cut)));
+    }
     return 0;
 }
