@@ -1,5 +1,6 @@
 #include "main/frm_line.h"
 
+#include "forms/control.h"
 #include "league/env.h"
 #include "rules/linecheck.h"
 
@@ -16,6 +17,16 @@ void frmLine::placeholderLoad() {
         return;
     }
     teamValid_ = true;
+}
+
+void frmLine::Check() {
+    if (CheckLine(env(), env().state.CurrentTeam, False, 1, False) == True) {
+        // The sheet lives in a layer above this one: its button is found by name.
+        if (Form* sheet = FindLoadedWindow(forms(), "frmTeam"))
+            for (Control* c : sheet->tabOrder())
+                if (c->Name() == "cmdSaveToFile") c->setEnabled(true);
+    }
+    env().state.DataChanged = True;
 }
 
 void frmLine::Form_Unload() {

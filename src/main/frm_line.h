@@ -10,6 +10,12 @@ class frmLine : public PlaceholderWindow {
 public:
     frmLine(FormManager& forms, ClientApp& app);
 
+    // Run after each change of the lines: once day 1 of the pro lines is
+    // complete, enables the team sheet's Save to File when the sheet is
+    // loaded. It never disables it (the sheet's activation does) and never
+    // loads a sheet.
+    void Check();
+
 private:
     void placeholderLoad() override;
     void Form_Unload() override;
