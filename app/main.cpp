@@ -15,6 +15,7 @@
 #include "qt/qt_application.h"
 #include "qt/qt_backend.h"
 #include "qt/qt_dialogs.h"
+#include "team/frm_team.h"
 
 int main(int argc, char** argv) {
     using namespace dravik;
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     LocaleFormats formats;
     ClientApp client(ClientServices{dialogs, settings, log, clock, lock, shell, formats,
                                     programFolder(ProgramTitle), waitPump()});
+    InstallTeamWindows(client);
     // Before start-up: the main window centres itself on the screen in twips.
     QtBackend backend(client.forms());
     dialogs.setOwner([&backend] { return backend.dialogOwner(); });
