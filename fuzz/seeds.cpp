@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets into the folders named on the
 // command line: league-container/ gets the sample league compressed,
-// league-image/ the head of its unpacked image cut at a few places.
+// league-image/ the head of its unpacked image cut at a few places,
+// teamlines/ a team lines file that loads.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "league/leagueimage.h"
 #include "leaguewriter/sample.h"
 #include "leaguewriter/writer.h"
+#include "team/lines_file_headless.h"
 
 namespace {
 void put(const std::filesystem::path& p, const std::string& bytes) {
@@ -36,6 +38,14 @@ int main(int argc, char** argv) {
         // Small containers too, so that mutations of the container run fast.
         put(containers / ("head-" + std::to_string(cut) + ".zcl"),
             dravik::leaguewriter::PackLeagueImage(image.substr(0, cut)));
+    }
+    if (argc > 3) {
+        // The team lines target reads its first byte as the packed/plain switch.
+        std::filesystem::path lines = argv[3];
+        std::filesystem::create_directories(lines);
+        put(lines / "packed.zln", std::string(1, '\0') + dravik::HeadlessTeamLinesFile(true));
+        put(lines / "plain-head.zln",
+            std::string(1, '\1') + dravik::HeadlessTeamLinesFile(false).substr(0, 3470 * 4));
     }
     return 0;
 }

@@ -11,12 +11,12 @@ cmake --build "$dir" -j"$(nproc)" --target fuzzers
 corpus=$dir/corpus
 rm -rf "$corpus"
 "$dir/fuzz/fuzz_seeds" "$corpus/container" "$corpus/image" "$corpus/teamlines"
-for exe in "$dir"/fuzz/fuzz_*; do
-  name=$(basename "$exe")
-  [ "$name" = fuzz_seeds ] && continue
+for src in fuzz/fuzz_*.cpp; do
+  name=$(basename "$src" .cpp)
+  exe=$dir/fuzz/$name
   case $name in
-    *container*|*league_file*) seeds=$corpus/container ;;
-    *image*) seeds=$corpus/image ;;
+    *league_container*) seeds=$corpus/container ;;
+    *league_plain*) seeds=$corpus/image ;;
     *team*) seeds=$corpus/teamlines ;;
     *) seeds=$corpus/$name ;;
   esac
