@@ -33,7 +33,7 @@ constexpr int FarmRowTop = 300, FarmCaptionLeft = 120, FarmCaptionWidth = 1800, 
               FarmValueWidth = 2340;
 constexpr int FinanceTop = 2640, FinanceRow = 330, FinanceCaptionWidth = 3000, FinanceValueLeft = 9180,
               FinanceValueWidth = 1380;
-constexpr int ButtonTop = 6000, ButtonLeft = 240, ButtonStep = 1455, ButtonWidth = 1335, ButtonHeight = 375;
+constexpr int ButtonTop = 6000, ButtonLeft = 240, ButtonStep = 1485, ButtonWidth = 1410, ButtonHeight = 375;
 
 std::string trimBlanks(const std::string& s) {
     const std::size_t b = s.find_first_not_of(' ');
