@@ -17,6 +17,10 @@ class ClientApp;
 struct Env;
 
 class PlaceholderWindow : public Form {
+public:
+    Label lblInfo{this, "lblInfo"};
+    CommandButton cmdExit{this, "cmdExit"};
+
 protected:
     PlaceholderWindow(FormManager& forms, ClientApp& app, std::string name, std::string_view title);
 
@@ -24,19 +28,17 @@ protected:
     // Hides the window and shows the main window.
     void returnToMain();
     // Hides the window and shows the window CallerFormName names: "Main" or
-    // "Team" (the team sheet). Any other value is an integrity failure.
+    // "Team" (the team sheet). Any other value is an integrity failure; the
+    // main window is shown then, and when the team sheet is not loaded.
     void returnToCaller();
 
     ClientApp& app_;
 
-public:
-    Label lblInfo{this, "lblInfo"};
-    CommandButton cmdExit{this, "cmdExit"};
-
 private:
-    std::string title_;
     void Form_Load() override;
+    // The window's own load, after the caption is set.
     virtual void placeholderLoad() {}
+    std::string title_;
 };
 
 // The loaded window of that name, or null.
