@@ -4,7 +4,7 @@
 
 #include <QLocale>
 #include <filesystem>
-#include <fstream>
+#include <stdexcept>
 
 #include "forms/dialogs.h"
 #include "league/files.h"
@@ -26,11 +26,12 @@ class ScratchFolder {
 public:
     ScratchFolder() {
         std::string pattern = (fs::temp_directory_path() / "dravik-open-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) path_ = pattern;
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary program folder");
+        path_ = pattern;
     }
     ~ScratchFolder() {
         std::error_code ec;
-        if (!path_.empty()) fs::remove_all(path_, ec);
+        fs::remove_all(path_, ec);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;

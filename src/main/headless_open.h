@@ -25,7 +25,8 @@ struct HeadlessOpenResult {
 HeadlessOpenResult OpenLeagueFileHeadless(const std::string& path, bool skipZip = false);
 
 // The same for bytes, written first to a league file in the temporary
-// program folder.
+// program folder. Throws std::runtime_error only when no temporary folder
+// can be made or written.
 HeadlessOpenResult OpenLeagueBytesHeadless(std::string_view fileBytes, bool skipZip = false);
 
 }  // namespace dravik
