@@ -10,6 +10,7 @@
 //
 // Reaching an index that has no element is run-time error 340.
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>

@@ -106,8 +106,12 @@ mode_t newFileMode() {
 // Writes the chunks one after the other into a temporary file in the
 // target's folder and renames it over the target once all of them are on
 // disk. On any failure the temporary file is removed and the target is left
-// as it was (absent, or the previous file).
-void writeWhole(const std::string& target, std::initializer_list<std::span<const uint8_t>> chunks) {
+// as it was (absent, or the previous file). A durable file is flushed to the
+// disk before the rename; the working copy, which lives only for the length
+// of one operation, need not be.
+enum class Keep { Durable, Scratch };
+void writeWhole(const std::string& target, std::initializer_list<std::span<const uint8_t>> chunks,
+                Keep keep = Keep::Durable) {
     if (target.empty()) raiseError(err::PathFileAccess);
     std::string temp = target + ".part-XXXXXX";
     int raw = ::mkstemp(temp.data());
@@ -133,7 +137,7 @@ void writeWhole(const std::string& target, std::initializer_list<std::span<const
             done += static_cast<std::size_t>(put);
         }
     }
-    if (::fsync(fd.get()) != 0) raiseForErrno(errno, false);
+    if (keep == Keep::Durable && ::fsync(fd.get()) != 0) raiseForErrno(errno, false);
     if (!fd.close()) raiseForErrno(errno, false);
     if (::rename(temp.c_str(), target.c_str()) != 0) raiseForErrno(errno, false);
     remover.armed = false;
@@ -197,7 +201,7 @@ void decompressFile(const std::string& source, const std::string& target) {
     int rc = uncompress(out.data(), &unpacked, in.data() + 4, static_cast<uLong>(in.size() - 4));
     if (rc == Z_MEM_ERROR) raiseError(err::OutOfMemory);
     if (rc != Z_OK || unpacked != out.size()) raiseError(err::InvalidCall);
-    writeWhole(target, {std::span<const uint8_t>(out)});
+    writeWhole(target, {std::span<const uint8_t>(out)}, Keep::Scratch);
 }
 
 }  // namespace
@@ -225,7 +229,8 @@ Flag ZlibDecompress(Env& env, const std::string& source, const std::string& targ
 Flag CopyPlain(Env& env, const std::string& source, const std::string& target, std::string_view closing) {
     try {
         Buffer data = readWhole(source, MaxUnpackedSize);
-        writeWhole(target, {std::span<const uint8_t>(data)});
+        writeWhole(target, {std::span<const uint8_t>(data)},
+                   target == env.state.WorkFilePath ? Keep::Scratch : Keep::Durable);
         return True;
     } catch (const RuntimeError& e) {
         ShowErrorBox(env, e, closing);
@@ -235,8 +240,9 @@ Flag CopyPlain(Env& env, const std::string& source, const std::string& target, s
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path, int64_t limit) { return readWhole(path, limit); }
 
-void WriteWholeFile(const std::string& target, std::string_view bytes) {
-    writeWhole(target, {std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())});
+void WriteWholeFile(const std::string& target, std::string_view bytes, bool durable) {
+    writeWhole(target, {std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())},
+               durable ? Keep::Durable : Keep::Scratch);
 }
 
 bool SkipZipClient(Env& env) {

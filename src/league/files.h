@@ -40,8 +40,10 @@ bool SkipZipClient(Env& env);
 // is not read. A failure raises its run-time error (53 for a missing file).
 std::vector<uint8_t> ReadWholeFile(const std::string& path, int64_t limit);
 // Writes the bytes to the target all-or-nothing, as above. A failure raises
-// its run-time error and leaves a previous target as it was.
-void WriteWholeFile(const std::string& target, std::string_view bytes);
+// its run-time error and leaves a previous target as it was. A file the user
+// keeps is flushed to the disk first; pass durable = false for the working
+// copy.
+void WriteWholeFile(const std::string& target, std::string_view bytes, bool durable = true);
 
 // -1 exactly when the path names an existing regular file (links followed,
 // exact letter case), 0 otherwise, a failed look-up included.

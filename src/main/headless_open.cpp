@@ -81,7 +81,7 @@ HeadlessOpenResult OpenLeagueFileHeadless(const std::string& path, bool skipZip)
 HeadlessOpenResult OpenLeagueBytesHeadless(std::string_view fileBytes, bool skipZip) {
     ScratchFolder folder;
     const std::string path = folder.path() + "/League.zcl";
-    WriteWholeFile(path, fileBytes);
+    WriteWholeFile(path, fileBytes, /*durable=*/false);
     return openIn(folder.path(), path, skipZip);
 }
 

@@ -34,7 +34,7 @@ void applyState(Person& person, const PlayerState& s, int16_t team) {
 void writeImage(Env& env, const std::string& work, int16_t team) {
     RefreshStateStatus(env.league, env.state);
     const std::string image = BuildTeamLinesImage(env.league, env.state, team);
-    WriteWholeFile(work, image);
+    WriteWholeFile(work, image, /*durable=*/false);
 }
 
 std::string readImage(const std::string& work) {

@@ -129,7 +129,7 @@ HeadlessLoadResult LoadTeamLinesBytesHeadless(std::string_view fileBytes, bool s
     Fresh fresh(folder.path());
     if (skipZip) fresh.settings.set("Settings", "SkipZIPClient", "YES");
     const std::string path = folder.path() + "/Lines.zln";
-    WriteWholeFile(path, fileBytes);
+    WriteWholeFile(path, fileBytes, /*durable=*/false);
 
     const std::string before = fresh.snapshot();
     HeadlessLoadResult result;
@@ -155,7 +155,7 @@ std::string HeadlessTeamLinesFile(bool packed) {
     if (!packed) return image;
 
     const std::string plain = folder.path() + "/plain.ztm", container = folder.path() + "/packed.zln";
-    WriteWholeFile(plain, image);
+    WriteWholeFile(plain, image, /*durable=*/false);
     if (ZlibCompress(fresh.env, plain, container) != True) return {};
     std::vector<uint8_t> bytes = ReadWholeFile(container, MaxUnpackedSize);
     return std::string(bytes.begin(), bytes.end());
