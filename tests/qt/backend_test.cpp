@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,8 +14,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTabBar>
 
 #include "qt/qt_backend.h"
 #include "qt/qt_dialogs.h"
@@ -163,13 +166,14 @@ TEST(QtBackend, ARefusedLostFocusSwallowsTheClickThatMovedTheFocus) {
     ASSERT_EQ(p.txtA.Text(), "bad");
 
     QString shown;
-    whenDialogOpens([&](QWidget* dialog) {
+    DialogAnswerer answer([&](QWidget* dialog) {
         auto* message = qobject_cast<QMessageBox*>(dialog);
         ASSERT_NE(message, nullptr);
         shown = message->text();
         message->button(QMessageBox::Ok)->click();
     });
     mouseClick(world.backend.widget(p.cmdGo));
+    EXPECT_EQ(answer.count(), 1);
     EXPECT_EQ(shown, "No Valid Input!");
     EXPECT_THAT(world.log, ElementsAre("txtA_LostFocus"));
     EXPECT_TRUE(p.txtA.hasFocus());
@@ -211,15 +215,80 @@ TEST(QtBackend, MenusAndShortcutsGoThroughTheModel) {
     EXPECT_THAT(world.log, ElementsAre("mnuView_Click"));
 }
 
+// A strip of two pages, a box on the second, and two options in a frame.
+class frmPages : public Form {
+public:
+    explicit frmPages(FormManager& forms) : Form(forms, "frmPages") {
+        Move(0, 0, 6000, 4500);
+        tabPages.addTab("Normal");
+        tabPages.addTab("Strategy && Goalies");
+        tabPages.Move(120, 120, 5000, 2000);
+        txtOnPage.setContainer(tabPages, 1);
+        txtOnPage.Move(300, 600, 1500, 285);
+        fraBox.setCaption("Position");
+        fraBox.Move(120, 2300, 3000, 1200);
+        optA.setCaption("Pro");
+        optA.setContainer(fraBox);
+        optA.Move(150, 300, 1200, 255);
+        optB.setCaption("Farm");
+        optB.setContainer(fraBox);
+        optB.Move(150, 660, 1200, 255);
+        optA.setValue(true);
+        tabPages.Click = [this] { clicks.push_back("tabPages_Click " + std::to_string(tabPages.Tab())); };
+        optB.Click = [this] { clicks.push_back("optB_Click"); };
+    }
+    TabControl tabPages{this, "tabPages"};
+    TextBox txtOnPage{this, "txtOnPage"};
+    Frame fraBox{this, "fraBox"};
+    OptionButton optA{this, "optA"};
+    OptionButton optB{this, "optB"};
+    std::vector<std::string> clicks;
+};
+
+TEST(QtBackend, TabPagesFramesAndOptionsFollowTheModel) {
+    QtWorld world;
+    frmPages* pages = world.forms.load<frmPages>();
+    ASSERT_NE(pages, nullptr);
+    pages->Show();
+    settle();
+    QWidget* box = world.backend.widget(pages->txtOnPage);
+    auto* strip = world.backend.widget(pages->tabPages)->findChild<QTabBar*>();
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->count(), 2);
+    EXPECT_EQ(strip->tabText(1), "Strategy &&&& Goalies");
+    EXPECT_FALSE(box->isVisible());
+    // Controls sit relative to their tab control or frame.
+    EXPECT_EQ(box->parentWidget(), world.backend.widget(pages->tabPages));
+    EXPECT_EQ(box->geometry(), QRect(20, 40, 100, 19));
+    QWidget* optB = world.backend.widget(pages->optB);
+    EXPECT_EQ(optB->parentWidget(), world.backend.widget(pages->fraBox));
+    EXPECT_EQ(optB->pos(), QPoint(10, 44));
+    EXPECT_EQ(qobject_cast<QGroupBox*>(world.backend.widget(pages->fraBox))->title(), "Position");
+
+    mouseClick(strip, strip->tabRect(1).center());
+    EXPECT_EQ(pages->tabPages.Tab(), 1);
+    EXPECT_EQ(strip->currentIndex(), 1);
+    EXPECT_TRUE(box->isVisible());
+    mouseClick(optB);
+    EXPECT_THAT(pages->clicks, ElementsAre("tabPages_Click 1", "optB_Click"));
+    EXPECT_TRUE(qobject_cast<QRadioButton*>(optB)->isChecked());
+    EXPECT_FALSE(qobject_cast<QRadioButton*>(world.backend.widget(pages->optA))->isChecked());
+    // Changed by code, the page goes back and its box with it.
+    pages->tabPages.setTab(0);
+    EXPECT_EQ(strip->currentIndex(), 0);
+    EXPECT_FALSE(box->isVisible());
+}
+
 TEST(QtBackend, TheCloseBoxAsksTheModel) {
     QtWorld world;
     frmProbe& p = *world.probe;
     QWidget* box = world.backend.widget(p.txtA);
     mouseClick(box);
     keyClicks(box, "bad");
-    whenDialogOpens(
+    DialogAnswerer answer(
         [](QWidget* dialog) { qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click(); });
     world.backend.window(p)->close();
+    EXPECT_EQ(answer.count(), 1);
     // The box refused its value: the window stays.
     EXPECT_TRUE(p.isLoaded());
     EXPECT_TRUE(world.backend.window(p)->isVisible());

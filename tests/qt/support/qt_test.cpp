@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -84,6 +85,21 @@ void whenDialogOpens(std::function<void(QWidget*)> act) {
     });
     timer->start();
 }
+
+DialogAnswerer::DialogAnswerer(std::function<void(QWidget*)> act) : timer_(new QTimer) {
+    timer_->setInterval(5);
+    QObject::connect(timer_, &QTimer::timeout,
+                     [this, act = std::move(act), last = QPointer<QWidget>()]() mutable {
+                         QWidget* dialog = QApplication::activeModalWidget();
+                         if (!dialog || !dialog->isVisible() || dialog == last) return;
+                         last = dialog;
+                         ++count_;
+                         act(dialog);
+                     });
+    timer_->start();
+}
+
+DialogAnswerer::~DialogAnswerer() { delete timer_; }
 
 void settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+class QTimer;
 class QWidget;
 
 namespace dravik::test {
@@ -28,6 +29,21 @@ void keyClicks(QWidget* w, const QString& text);
 // given as the active modal widget). The answer runs from a timer inside
 // the dialog's own event loop.
 void whenDialogOpens(std::function<void(QWidget* dialog)> act);
+
+// Answers every modal dialog opened while it lives, each once, and counts
+// them: a test that expects one box cannot hang on a second.
+class DialogAnswerer {
+public:
+    explicit DialogAnswerer(std::function<void(QWidget* dialog)> act);
+    ~DialogAnswerer();
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+    int count() const { return count_; }
+
+private:
+    QTimer* timer_;
+    int count_ = 0;
+};
 
 // Lets pending events run.
 void settle();
