@@ -59,6 +59,10 @@ void FormManager::run(Form& form, std::string_view owner, std::string_view event
         report(e, closing());
     } catch (const std::bad_alloc&) {
         report(RuntimeError(err::OutOfMemory), closing());
+    } catch (const std::exception&) {
+        // A fault of our own: the user sees it like any other error, and the
+        // program goes on rather than ending with his work unsaved.
+        report(RuntimeError(err::InternalError), closing());
     }
 }
 

@@ -13,6 +13,7 @@ std::string errorDescription(int number) {
         case 9: return "Subscript out of range";
         case 11: return "Division by zero";
         case 13: return "Type mismatch";
+        case 51: return "Internal error";
         case 52: return "Bad file name or number";
         case 53: return "File not found";
         case 59: return "Bad record length";

@@ -83,6 +83,15 @@ bool User::doubleClickItem(ListBox& list, int index) {
     return true;
 }
 
+bool User::finishDoubleClick(ListBox& list, int index) {
+    UserAction act(forms_);
+    if (index < 0 || index >= list.ListCount()) return false;
+    if (list.ListIndex() != index || !list.hasFocus()) return doubleClickItem(list, index);
+    if (!list.reachable()) return false;
+    list.fire(list.DblClick, "DblClick");
+    return true;
+}
+
 bool User::typeText(TextBox& box, std::string_view text) {
     UserAction act(forms_);
     if (!prepare(box)) return false;

@@ -48,6 +48,10 @@ public:
     bool selectItem(ListBox& list, int index, Keys keys = Keys::None);
     // Click, then DblClick.
     bool doubleClickItem(ListBox& list, int index);
+    // The second press of a double click on entry `index`: the first press
+    // has already selected it and fired Click, so only DblClick fires. When
+    // the entry under it is not the selected one, it is clicked first.
+    bool finishDoubleClick(ListBox& list, int index);
 
     // The box's text after the user's editing: cut at a NUL, at the first
     // line break of a single-line box, and to MaxLength. Moves the focus into

@@ -884,7 +884,7 @@ bool FormWindow::press(Control& c, QObject* watched, QMouseEvent* e) {
                 else if (e->modifiers() & Qt::ControlModifier)
                     keys = User::Keys::Ctrl;
                 if (dbl)
-                    user().doubleClickItem(list, index);
+                    user().finishDoubleClick(list, index);
                 else
                     user().selectItem(list, index, keys);
             } else {

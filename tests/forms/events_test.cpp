@@ -201,6 +201,19 @@ TEST(UserSelection, ClickFiresClickAndADoubleClickAddsDblClick) {
         {"a double click is Click, then DblClick",
          [](World& w) { EXPECT_TRUE(w.user.doubleClickItem(w.sheet->lstItems, 2)); },
          {"lstItems_Click", "lstItems_DblClick"}},
+        {"the second press of a double click adds only DblClick",
+         [](World& w) {
+             w.user.selectItem(w.sheet->lstItems, 2);
+             EXPECT_TRUE(w.user.finishDoubleClick(w.sheet->lstItems, 2));
+         },
+         {"lstItems_Click", "lstItems_DblClick"}},
+        {"a second press on another entry clicks it first",
+         [](World& w) {
+             w.user.selectItem(w.sheet->lstItems, 1);
+             EXPECT_TRUE(w.user.finishDoubleClick(w.sheet->lstItems, 2));
+             EXPECT_EQ(w.sheet->lstItems.ListIndex(), 2);
+         },
+         {"lstItems_Click", "lstItems_Click", "lstItems_DblClick"}},
         {"a click below the last entry does nothing",
          [](World& w) {
              EXPECT_FALSE(w.user.selectItem(w.sheet->lstItems, 3));

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <new>
+#include <stdexcept>
 
 #include "support/example_forms.h"
 
@@ -393,6 +394,13 @@ TEST(Dispatcher, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
          },
          {"7 - Out of memory in frmSheet.mnuDo_Click!"},
          {"mnuDo_Click"}},
+        {"any other fault is an internal error",
+         [](World& w) {
+             w.sheet->extras["cmdGo_Click"] = [] { throw std::out_of_range("vector"); };
+             w.user.click(w.sheet->cmdGo);
+         },
+         {"51 - Internal error in frmSheet.cmdGo_Click!"},
+         {"cmdGo_Click"}},
         {"a lost-focus check: the focus move goes on",
          [](World& w) {
              w.sheet->extras["txtA_LostFocus"] = [] { raiseError(err::TypeMismatch); };
