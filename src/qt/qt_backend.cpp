@@ -1011,6 +1011,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
                 afterUserAction();
                 return true;
             }
+            // Alt with a key that is no access key or menu is a command key:
+            // a text box never takes it as text.
+            if (c && c->kind() == Kind::TextBox && mods == Qt::AltModifier && !k->text().isEmpty())
+                return true;
             if (c && !mods && c->kind() == Kind::ListBox) return listKey(static_cast<ListBox&>(*c), k);
             if (c && !mods && c->kind() == Kind::TabControl) return tabKey(static_cast<TabControl&>(*c), k);
             return false;

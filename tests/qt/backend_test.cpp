@@ -150,6 +150,11 @@ TEST(QtBackend, UserActionsReachTheModelsHandlers) {
     mouseClick(world.backend.widget(p.txtB));
     keyClicks(world.backend.widget(p.txtB), "abcdef");
     EXPECT_EQ(p.txtB.Text(), "abc");
+    // Alt with a letter that is no access key is a command key, never text.
+    p.txtB.setMaxLength(10);
+    keyClick(world.backend.widget(p.txtB), Qt::Key_S, Qt::AltModifier, "s");
+    EXPECT_EQ(p.txtB.Text(), "abc");
+    p.txtB.setMaxLength(3);
     EXPECT_EQ(world.w<QLineEdit>(p.txtB)->text(), "abc");
     // Tab moves the model's focus, and Qt's with it.
     keyClick(world.backend.widget(p.txtB), Qt::Key_Tab);
