@@ -33,7 +33,12 @@ inline void checkLeagueOpen(const HeadlessOpenResult& r) {
 inline void checkTeamLinesLoad(const HeadlessLoadResult& r) {
     if (!r.workingCopyRemoved) fail("the working copy was left behind");
     if (!r.unchangedUnlessLoaded) fail("a refused team lines file changed the league");
-    if (!r.loaded && r.messages.empty()) fail("a refused team lines file showed no message");
+    if (r.loaded) return;
+    if (r.messages.empty()) fail("a refused team lines file showed no message");
+    const std::string& m = r.messages.back();
+    if (m.find(" unsuccessfully load from") == std::string::npos && !endsWith(m, " in Zlib Decompress!") &&
+        !endsWith(m, " in cmdLoadFile!"))
+        fail("a refused team lines file ended in a message of its own");
 }
 
 }  // namespace dravik::fuzz
