@@ -59,6 +59,16 @@ int D1(int line) { return 11 + line; }
 int D2(int line) { return 15 + line; }
 int PPLW(int unit) { return 21 + unit; }
 
+// D1, D2 of normal lines 1-4, line by line.
+std::array<int16_t, 8> normalDefense(const DayLines& d) {
+    std::array<int16_t, 8> out{};
+    for (int line = 1; line <= 4; ++line) {
+        out[2 * (line - 1)] = d.Slots[D1(line)];
+        out[2 * (line - 1) + 1] = d.Slots[D2(line)];
+    }
+    return out;
+}
+
 TEST(AutoLinesFarm, TheSimpleMakerUsesTheBest17) {
     Farm lg(Form::Simple);
     std::vector<int16_t> weak;
@@ -80,9 +90,7 @@ TEST(AutoLinesFarm, TheSimpleMakerUsesTheBest17) {
     // Six defensemen, the sixth beyond the 17: line 3 lacks its D2 and line 4
     // repeats line 1's pair.
     const auto& fd = lg.farm.D;
-    EXPECT_EQ((std::array<int16_t, 8>{d.Slots[D1(1)], d.Slots[D2(1)], d.Slots[D1(2)], d.Slots[D2(2)],
-                                      d.Slots[D1(3)], d.Slots[D2(3)], d.Slots[D1(4)], d.Slots[D2(4)]}),
-              (std::array<int16_t, 8>{fd[0], fd[1], fd[2], fd[3], fd[4], 0, fd[0], fd[1]}));
+    EXPECT_EQ(normalDefense(d), (std::array<int16_t, 8>{fd[0], fd[1], fd[2], fd[3], fd[4], 0, fd[0], fd[1]}));
     EXPECT_EQ(d.Slots[slot::StartGoaler], lg.farm.G[0]);
     EXPECT_EQ(d.Slots[slot::BackupGoaler], lg.farm.G[1]);
     EXPECT_EQ((std::array<int16_t, 3>{d.Slots[71], d.Slots[72], d.Slots[73]}),
@@ -92,6 +100,32 @@ TEST(AutoLinesFarm, TheSimpleMakerUsesTheBest17) {
     EXPECT_EQ(lg.log.entries[0].text, Logged);
     EXPECT_EQ(lg.state->DataChanged, True);
     EXPECT_EQ(CheckLineFarm(lg.env, T, False, 1, False), True);
+}
+
+// Every defenseman rated above the forwards, so that all of them are among
+// the best 17: with 7, line 4's D2 repeats line 1's D1; 8 fill the lines
+// without a copy.
+TEST(AutoLinesFarm, TheSimpleMakerDefenseByCount) {
+    struct Case {
+        int count;
+        std::array<int, 8> lines;  // indices 1..n of the defensemen in rank order
+    };
+    const Case cases[] = {
+        {7, {1, 2, 3, 4, 5, 6, 7, 1}},
+        {8, {1, 2, 3, 4, 5, 6, 7, 8}},
+    };
+    for (const Case& c : cases) {
+        Farm lg(Form::Simple);
+        std::vector<int16_t> d(lg.farm.D.begin(), lg.farm.D.end());
+        for (int i = 6; i < c.count; ++i)
+            d.push_back(lg.addSkater(T, pos::D, status::Farm, "More D" + std::to_string(i)));
+        for (int i = 0; i < c.count; ++i) lg.rate(d[i], static_cast<int16_t>(70 - i));
+        lg.make();
+        std::array<int16_t, 8> want{};
+        for (int i = 0; i < 8; ++i) want[i] = d[c.lines[i] - 1];
+        EXPECT_EQ(normalDefense(lg.day()), want) << c.count << " defensemen";
+        EXPECT_EQ(lg.log.entries.back().text, Logged) << c.count;
+    }
 }
 
 TEST(AutoLinesFarm, AtMostFourOfAForwardPositionByPosition) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -119,33 +120,47 @@ TEST(AutoRoster, ThenTheRosterCheckPasses) {
     }
 }
 
-// The farm centre rated 99 is the first choice for a centre; the pro
-// payroll is 24 x 300,000 = 7,200,000 and his salary 300,000.
+// The farm centre rated 99 is the first choice for a centre. The pro payroll
+// is 22 x 300,000 plus the best left and right wings' salaries (7,200,000 in
+// the ordinary rows) and he costs `salary`. In the large rows the payroll, or
+// the payroll and his salary, or the bank and the cap go past what 32 bits
+// hold: a sum that wrapped there would turn the decision around.
 TEST(AutoRoster, TheCapDecidesEachPromotion) {
+    constexpr int32_t Max32 = std::numeric_limits<int32_t>::max();
     struct Case {
         const char* what;
         uint8_t mode;
         int32_t cap, bank;
+        int32_t wingSalary, salary;
         bool promoted;
     };
     const Case cases[] = {
-        {"mode 1, payroll reaches the cap", 1, 7500000, 0, true},
-        {"mode 1, one over", 1, 7499999, 0, false},
-        {"mode 2, bank and cap reached", 2, 7000000, 500000, true},
-        {"mode 2, one over", 2, 7000000, 499999, false},
-        {"mode 2, a debt lowers the cap", 2, 8000000, -500001, false},
-        {"no cap", 0, 0, 0, true},
-        {"another mode tests nothing", 3, 0, 0, true},
+        {"mode 1, payroll reaches the cap", 1, 7500000, 0, 300000, 300000, true},
+        {"mode 1, one over", 1, 7499999, 0, 300000, 300000, false},
+        {"mode 2, bank and cap reached", 2, 7000000, 500000, 300000, 300000, true},
+        {"mode 2, one over", 2, 7000000, 499999, 300000, 300000, false},
+        {"mode 2, a debt lowers the cap", 2, 8000000, -500001, 300000, 300000, false},
+        {"no cap", 0, 0, 0, 300000, 300000, true},
+        {"another mode tests nothing", 3, 0, 0, 300000, 300000, true},
+        {"mode 1, large figures under the cap", 1, Max32, 0, 950000000, 200000000, true},
+        {"mode 1, payroll and salary together past 32 bits", 1, Max32, 0, 1000000000, 200000000, false},
+        {"mode 1, the payroll alone past 32 bits", 1, Max32, 0, 1500000000, 200000000, false},
+        {"mode 2, bank and cap together past 32 bits", 2, 2000000000, 1000000000, 300000, 300000, true},
     };
     for (const Case& c : cases) {
         SmallLeague lg;
         lg.rules().SalaryCapMode = c.mode;
         lg.rules().SalaryCapAmount = c.cap;
+        lg.rules().MaxSalary = Max32;
         lg.team().BankAccount = c.bank;
         lg.skater(lg.pro.C[0]).Condition = 80;
+        lg.skater(lg.pro.LW[0]).Salary = c.wingSalary;
+        lg.skater(lg.pro.RW[0]).Salary = c.wingSalary;
         int16_t star = lg.farm.C[0];
         lg.rate(star, 99);
-        ASSERT_EQ(ProPayroll(lg.env, T), 7200000.0f);
+        lg.skater(star).Salary = c.salary;
+        // Summed in single precision: the large payrolls are near, not exact.
+        ASSERT_NEAR(ProPayroll(lg.env, T), 22.0 * 300000 + 2.0 * c.wingSalary, 4096.0) << c.what;
         lg.fillFarmLines(1);
 
         AutoRoster(lg.env, T, False, False);
