@@ -37,6 +37,7 @@ struct CountCase {
     int32_t expense;
     float pro;
     float farm;
+    int16_t fullSalaryThreshold = 100;
     friend void PrintTo(const CountCase& c, std::ostream* os) { *os << c.what; }
 };
 
@@ -46,7 +47,7 @@ TEST_P(Counting, EachFigureCountsThePersonByItsOwnRules) {
     const CountCase& c = GetParam();
     SmallLeague lg;
     lg.rules().FarmSalaryPercent = 50;
-    lg.rules().FarmFullSalaryThreshold = 100;
+    lg.rules().FarmFullSalaryThreshold = c.fullSalaryThreshold;
     lg.rules().PayrollConditionThreshold = 90;
     lg.rules().SuspendedNotPaid = c.suspendedNotPaid;
     lg.rules().FarmLinesEnabled = c.farmLines;
@@ -79,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                   500},
         CountCase{"farm goalie at the pro-games threshold counts in full", true, status::Farm, 2, 100, 0,
                   False, 100, True, 1000, 0, 1000},
+        CountCase{"a threshold of 0: every farm player at the percentage", false, status::Farm, 2, 100, 0,
+                  False, 500, True, 500, 0, 500, 0},
         CountCase{"farm player while farm clubs are off", false, status::Farm, 2, 100, 0, False, 0, False, 0,
                   0, 0},
         CountCase{"pro player without contract: expense only", false, status::Dressed, 0, 100, 0, False, 0,

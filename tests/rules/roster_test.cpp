@@ -223,12 +223,15 @@ TEST(CheckRoster, FarmPlayersTooGoodOrTooExpensiveGoUp) {
 TEST(CheckRoster, FarmLimitsHoldWithoutFarmClubsAndASalaryLimitBelowOneIsNone) {
     struct Case {
         int32_t farmMaxSalary;
+        uint8_t farmMaxOverall;
         Flag farmLines;
         bool moved;
     };
-    for (Case c : {Case{400000, False, true}, Case{0, True, false}, Case{-5, True, false}}) {
+    for (Case c : {Case{400000, 55, False, true}, Case{0, 0, False, true}, Case{0, 55, True, false},
+                   Case{-5, 55, True, false}}) {
         SmallLeague lg;
         lg.rules().FarmMaxSalary = c.farmMaxSalary;
+        lg.rules().FarmMaxOverall = c.farmMaxOverall;
         lg.rules().FarmLinesEnabled = c.farmLines;
         lg.skater(lg.farm.RW[1]).Salary = 4000000;
         CheckRoster(lg.env, T, False, False, False);
