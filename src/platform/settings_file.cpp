@@ -88,6 +88,9 @@ QtSettingsStore::~QtSettingsStore() = default;
 
 std::string QtSettingsStore::get(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
+    // The file may have been edited by hand since it was last read: each
+    // reading takes what it holds now.
+    impl_->settings.sync();
     const QVariant value = impl_->settings.value(settingsKey(section, key));
     return value.isValid() ? qtToBytes(value.toString()) : defaultValue;
 }

@@ -55,6 +55,17 @@ TEST(QtSettingsStore, ReadsHandWrittenValuesExactly) {
     EXPECT_TRUE(store.ok());
 }
 
+TEST(QtSettingsStore, AFileEditedWhileTheProgramRunsIsReadAgain) {
+    test::TempDir dir;
+    const std::string path = dir.file("DravikClient.ini");
+    test::writeFile(path, "[Settings]\nSkipZIPClient=No\n");
+    const QtSettingsStore store(path);
+    EXPECT_EQ(store.get("Settings", "SkipZIPClient", ""), "No");
+    test::writeFile(path, "[Settings]\nSkipZIPClient=YES\nLastLoadLeague=/a/b.zcl\n");
+    EXPECT_EQ(store.get("Settings", "SkipZIPClient", ""), "YES");
+    EXPECT_EQ(store.get("Settings", "LastLoadLeague", ""), "/a/b.zcl");
+}
+
 TEST(QtSettingsStore, MissingFileGivesDefaults) {
     test::TempDir dir;
     const QtSettingsStore store(dir.file("none.ini"));
