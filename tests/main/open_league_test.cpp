@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "league/files.h"
 #include "league/leagueimage.h"
 #include "leaguewriter/builder.h"
 #include "main/frm_wait.h"
@@ -405,6 +406,14 @@ const BadFile badFiles[] = {
              t, "Plain.zcl", [](std::string&) {}, FileForm::Plain);
      },
      false, Unpacking, true},
+    {"APlainFileTooLargeToCopy",
+     [](TestClient& t) {
+         // Sparse: larger than any league, at no cost to the disk.
+         writeFile(t.file("Huge.zcl"), "");
+         std::filesystem::resize_file(t.file("Huge.zcl"), static_cast<std::uintmax_t>(MaxUnpackedSize) + 1);
+         return t.file("Huge.zcl");
+     },
+     true, "5 - Invalid procedure call or argument in OpenLeagueClient!", true},
     {"PackedFileWhileCompressionIsOff",
      [](TestClient& t) { return damaged(t, "Packed.zcl", [](std::string&) {}); }, true, Integrity, true},
     {"OtherStartMarker",
