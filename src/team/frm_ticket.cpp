@@ -71,6 +71,11 @@ frmTicket::frmTicket(FormManager& forms, ClientApp& app)
 
 void frmTicket::Form_Load() {
     try {
+        // Locked prices are locked before anything can go wrong below: a
+        // load that stops early must not leave a price box open.
+        const bool locked = env_.league.League.TicketPricesLocked == True;
+        if (locked)
+            for (int level = 1; level <= 5; ++level) txtTicket(level).setEnabled(false);
         CentreOnScreen();
         const int16_t current = env_.state.CurrentTeam;
         if (current < 1 || current > 100) {
@@ -80,7 +85,6 @@ void frmTicket::Form_Load() {
         }
         const TeamInfo& t = env_.league.Teams[current];
         setCaption(env_.state.WindowTitlePrefix + " - " + t.Name.trimmed() + " - Ticket & Arena");
-        const bool locked = env_.league.League.TicketPricesLocked == True;
         int32_t total = 0;
         for (int level = 1; level <= 5; ++level) {
             txtArena.setText(t.ArenaName.trimmed());
@@ -88,7 +92,6 @@ void frmTicket::Form_Load() {
             txtArenaCapacity(level).setText(std::to_string(capacity));
             txtTicket(level).setText(std::to_string(t.TicketPrice[static_cast<std::size_t>(level - 1)]));
             total = add32(total, capacity);
-            if (locked) txtTicket(level).setEnabled(false);
         }
         lblArenaCapacityTotal.setCaption(std::to_string(total));
     } catch (const RuntimeError& e) {

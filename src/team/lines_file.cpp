@@ -166,10 +166,12 @@ LoadResult LoadTeamLinesFile(Env& env, int16_t team, const std::string& path) {
             image = readImage(work);
         }
         // A file that is not there reads as an empty image, which no check passes.
+        // The image is in memory: the working copy goes before anything is
+        // applied, so that a failure to remove it changes nothing either.
+        removeWorkingCopy(work);
 
         const TeamLinesCheck check = CheckTeamLinesImage(image, env.league.League, team);
         if (check == TeamLinesCheck::Ok) ApplyTeamLinesImage(image, env.league, env.state, team);
-        removeWorkingCopy(work);
         env.wait.HideWaitForm();
         waiting = false;
         if (check != TeamLinesCheck::Ok) {

@@ -87,11 +87,12 @@ SaveResult SaveTeamLinesFile(Env& env, const std::string& programFolder, int16_t
 enum class LoadResult { Loaded, UnpackFailed, Refused, Failed };
 
 // The reading steps of the team sheet's "Load File" for the chosen path:
-// unpacked (or copied) into the working copy, checked whole, and applied
-// only when it passes. Refused shows "File for <team> unsuccessfully load
-// from" and the path; an unpacking failure shows only the unpacker's box;
-// any other failure the standard error box. Only Loaded changes the league.
-// The success message is the caller's, after it has refilled its window.
+// unpacked (or copied) into the working copy, read into memory, the working
+// copy removed, then checked whole and applied only when it passes.
+// Refused shows "File for <team> unsuccessfully load from" and the path; an
+// unpacking failure shows only the unpacker's box; any other failure the
+// standard error box. Only Loaded changes the league. The success message
+// is the caller's, after it has refilled its window.
 LoadResult LoadTeamLinesFile(Env& env, int16_t team, const std::string& path);
 
 // The texts of a native path and of the two results, as message boxes show them.

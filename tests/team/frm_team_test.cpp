@@ -206,17 +206,20 @@ TEST(TeamSheet, ALoadErrorLeavesTheFieldsNotReachedAsTheyWere) {
         const char* name;
         Change change;
         const char* coach;
+        const char* farmCoach;
         const char* division;
         const char* conference;
         const char* finance;
     };
     const Case cases[] = {
         {"a division outside 1..6", [](LeagueData& l) { l.Teams[Team].Division = 9; }, "Ole Brenna",
-         "Division", "Conference", "0"},
+         "Per Lunde", "Division", "Conference", "0"},
         {"a conference outside 1..2", [](LeagueData& l) { l.League.Divisions[1].Conference = 3; },
-         "Ole Brenna", "Fjord Division", "Conference", "0"},
-        {"a coach outside 1..500", [](LeagueData& l) { l.Teams[Team].Coach = 501; }, "", "Division",
+         "Ole Brenna", "Per Lunde", "Fjord Division", "Conference", "0"},
+        {"a coach outside 1..500", [](LeagueData& l) { l.Teams[Team].Coach = 501; }, "", "", "Division",
          "Conference", "0"},
+        {"a farm coach outside 1..500", [](LeagueData& l) { l.Teams[Team].Farm.Coach = 501; }, "Ole Brenna",
+         "", "Division", "Conference", "0"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -229,6 +232,7 @@ TEST(TeamSheet, ALoadErrorLeavesTheFieldsNotReachedAsTheyWere) {
         EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
         EXPECT_EQ(s->txtTeamName.Text(), "Halden Ravens");
         EXPECT_EQ(s->lblCoach.Caption(), k.coach);
+        EXPECT_EQ(s->lblFarmCoach.Caption(), k.farmCoach);
         EXPECT_EQ(s->lblDivision.Caption(), k.division);
         EXPECT_EQ(s->lblConference.Caption(), k.conference);
         EXPECT_EQ(s->lblFinance.Caption(), k.finance);
@@ -462,6 +466,37 @@ TEST(TeamSheet, TheLinesChecksNeverDisableSaveNorOpenASheet) {
     ASSERT_NE(c.window<frmLine>(), nullptr);
     c.window<frmLine>()->Check();
     EXPECT_EQ(c.window<frmTeam>(), nullptr);
+}
+
+// The pro lines editor's check only ever enables Save to File: a button the
+// sheet's activation disabled stays disabled while pro day 1 is incomplete.
+TEST(TeamSheet, TheLinesCheckLeavesADisabledSaveDisabledWhileProDayOneIsIncomplete) {
+    struct Case {
+        const char* name;
+        Change change;
+        bool emptiedInEditor;  // the starting goalie taken out once the editor is open
+    };
+    const Case cases[] = {
+        {"pro day 1 incomplete from the start",
+         [](LeagueData& l) { l.Teams[Team].ProLines[0].Slots[slot::BackupGoaler] = 0; }, false},
+        {"farm day 1 incomplete, pro day 1 emptied in the editor", [](LeagueData& l) { AddFarmClub(l); },
+         true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        TeamClient c(k.change);
+        frmTeam* s = c.openSheet();
+        ASSERT_FALSE(s->cmdSaveToFile.Enabled());
+        ASSERT_TRUE(c.click(s->cmdLines));
+        frmLine* lines = c.window<frmLine>();
+        ASSERT_NE(lines, nullptr);
+        if (k.emptiedInEditor) c.team().ProLines[0].Slots[slot::StartGoaler] = 0;
+        c.state().DataChanged = False;
+        lines->Check();
+        EXPECT_FALSE(s->cmdSaveToFile.Enabled());
+        EXPECT_EQ(c.state().DataChanged, True);
+        EXPECT_TRUE(c.dialogs.shown().empty());
+    }
 }
 
 // ---------------------------------------------------------------------------

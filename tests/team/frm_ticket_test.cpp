@@ -167,12 +167,50 @@ TEST(Tickets, WithoutAValidTeamTheSheetStays) {
     EXPECT_TRUE(sheet->Visible());
 }
 
+// Capacities whose total overflows stop the load: the window stays open as
+// far as it was filled, and locked prices stay locked in every box, those
+// the load never reached included.
 TEST(Tickets, ALoadErrorLeavesTheWindowOpenAsFarAsFilled) {
-    TicketClient c([](LeagueData& l) { l.Teams[Team].ArenaCapacity = {2000000000, 2000000000, 1, 1, 1}; });
-    EXPECT_EQ(c.tickets->txtArenaCapacity(2).Text(), "2000000000");
-    EXPECT_EQ(c.tickets->txtArenaCapacity(3).Text(), "");
-    EXPECT_EQ(c.tickets->lblArenaCapacityTotal.Caption(), "0");
-    EXPECT_TRUE(c.tickets->Visible());
+    struct Case {
+        const char* name;
+        Flag locked;
+        std::array<int32_t, 5> capacities;
+        int lastFilled;  // the level whose capacity overflows the total
+    };
+    const Case cases[] = {
+        {"open prices, overflow at level 2", False, {2000000000, 2000000000, 1, 1, 1}, 2},
+        {"locked prices, overflow at level 2", True, {2000000000, 2000000000, 1, 1, 1}, 2},
+        {"locked prices, overflow at the luxury boxes", True, {2000000000, 1, 1, 1, 2000000000}, 5},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        TeamClient c([&k](LeagueData& l) {
+            l.League.TicketPricesLocked = k.locked;
+            l.Teams[Team].ArenaCapacity = k.capacities;
+        });
+        frmTeam* sheet = c.openSheet();
+        ASSERT_TRUE(c.click(sheet->cmdTicketArena));
+        frmTicket* t = c.window<frmTicket>();
+        ASSERT_NE(t, nullptr);
+        EXPECT_TRUE(t->Visible());
+        EXPECT_EQ(c.dialogs.messages(), Lines{"6 - Overflow in FormLoad FrmTicket!"});
+        EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
+        EXPECT_EQ(c.dialogs.shown()[0].title, ProductName);
+        for (int level = 1; level <= 5; ++level) {
+            SCOPED_TRACE(level);
+            const bool filled = level <= k.lastFilled;
+            EXPECT_EQ(t->txtArenaCapacity(level).Text(),
+                      filled ? std::to_string(k.capacities[static_cast<std::size_t>(level - 1)]) : "");
+            EXPECT_EQ(t->txtTicket(level).Text().empty(), !filled);
+            EXPECT_EQ(t->txtTicket(level).Enabled(), k.locked != True);
+        }
+        EXPECT_EQ(t->lblArenaCapacityTotal.Caption(), "0");
+        // Nor can a locked price be typed into a box the load did not reach.
+        c.dialogs.clear();
+        EXPECT_EQ(c.user.typeText(t->txtTicket(5), "77"), k.locked != True);
+        ASSERT_TRUE(c.click(t->cmdExit));
+        EXPECT_EQ(c.team().TicketPrice[4], k.locked == True ? 400 : 77);
+    }
 }
 
 TEST(Tickets, LeadingNumberSaturates) {

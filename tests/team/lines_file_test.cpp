@@ -3,8 +3,11 @@
 
 #include "team/lines_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 
@@ -16,10 +19,33 @@
 #include "team/lines_file_headless.h"
 #include "test_env.h"
 
+// This test program stands in for the C library's unlink, so that the removal
+// of one chosen path can be made to fail, even for root; every other path is
+// removed as usual.
+namespace {
+std::string refusedRemoval;
+}  // namespace
+
+extern "C" int unlink(const char* path) noexcept {
+    if (!refusedRemoval.empty() && refusedRemoval == path) {
+        errno = EBUSY;
+        return -1;
+    }
+    return ::unlinkat(AT_FDCWD, path, 0);
+}
+
 namespace dravik::test {
 namespace {
 
 using leaguewriter::PackLeagueImage;
+
+// Refuses the removal of `path` while it lives.
+struct RefusedRemoval {
+    explicit RefusedRemoval(const std::string& path) { refusedRemoval = path; }
+    ~RefusedRemoval() { refusedRemoval.clear(); }
+    RefusedRemoval(const RefusedRemoval&) = delete;
+    RefusedRemoval& operator=(const RefusedRemoval&) = delete;
+};
 using Lines = std::vector<std::string>;
 
 struct LinesEnv : TestEnv {
@@ -397,6 +423,41 @@ TEST(TeamLinesFile, AContainerThatDoesNotUnpackShowsOnlyTheUnpackersBox) {
         EXPECT_TRUE(e.loadable() == before);
         EXPECT_EQ(e.files(), Lines{"chosen.zln"});
         EXPECT_FALSE(e.wait.visible);
+    }
+}
+
+// The image is read into memory and the working copy removed before
+// anything is applied: a working copy that cannot be removed stops the load
+// with the error box, and the league stays as it was.
+TEST(TeamLinesFile, AWorkingCopyThatCannotBeRemovedChangesNothing) {
+    for (const char* skip : {"No", "YES"}) {
+        SCOPED_TRACE(skip);
+        LinesEnv e;
+        e.settings.set("Settings", "SkipZIPClient", skip);
+        const std::string image = e.image();
+        const std::string file = e.folder.file("chosen.zln");
+        writeFile(file, std::string(skip) == "YES" ? image : PackLeagueImage(image));
+        // The league differs from the file, so that an apply would show.
+        e.league->Players[701].RosterStatus = status::Scratch;
+        e.team().Morale = 1;
+        const std::string before = e.loadable();
+
+        {
+            RefusedRemoval refuse(e.state->WorkFilePath);
+            EXPECT_EQ(e.load(file), LoadResult::Failed);
+        }
+        EXPECT_EQ(e.dialogs.messages(), Lines{"70 - Permission denied in cmdLoadFile!"});
+        EXPECT_EQ(e.dialogs.shown()[0].icon(), mb::Critical);
+        EXPECT_TRUE(e.loadable() == before);
+        EXPECT_EQ(e.team().Morale, 1);
+        EXPECT_EQ(e.files(), (Lines{"ClientTemp.ztm", "chosen.zln"}));  // left for the next operation
+        EXPECT_FALSE(e.wait.visible);
+
+        // Once it can go, the same file loads.
+        e.dialogs.clear();
+        EXPECT_EQ(e.load(file), LoadResult::Loaded);
+        EXPECT_EQ(e.league->Players[701].RosterStatus, status::Dressed);
+        EXPECT_EQ(e.files(), Lines{"chosen.zln"});
     }
 }
 
