@@ -180,54 +180,169 @@ TEST(AutoRoster, TheCapDecidesEachPromotion) {
     }
 }
 
+// The best goalie is on the farm and faces the cap last, after every other
+// payroll update of the run: each row gives the running payroll he meets,
+// and he is let up with the cap at `limit` and kept down one unit under it.
+// The farm share of an odd salary ends in a half, which the running payroll
+// rounds to even: a half rounded up, or cut off, would move the limit by one.
 TEST(AutoRoster, AGoalieTheCapKeepsDownLetsTheNextOneIn) {
-    for (bool fits : {true, false}) {
+    struct Case {
+        const char* what;
+        std::function<void(SmallLeague&)> change;
+        int32_t limit;
+    };
+    const std::vector<Case> cases{
         // The cap sees 7,200,000 on the pro roster. The skater pass sends
         // Scratch C and Scratch D down, and each move takes only the farm
         // share of his salary (150,000) off the running payroll, as the
         // roster maker has always counted it: 6,900,000 before the goalies.
-        SmallLeague lg;
-        lg.rules().SalaryCapMode = 1;
-        int16_t star = lg.farm.G[0];
-        lg.rateGoalie(star, 99);
-        lg.rules().SalaryCapAmount = fits ? 7200000 : 7199999;
-        AutoRoster(lg.env, T, False, False);
-        if (fits) {
-            expectGoalieMoved(lg, star, status::Dressed);
-            expectGoalieMoved(lg, lg.pro.G[0], status::Dressed);
-            // Pro G2 is beyond the window: scratched, and too good for the farm.
-            expectGoalieMoved(lg, lg.pro.G[1], status::Scratch);
-        } else {
-            expectGoalieKept(lg, star, status::Farm);
-            expectGoalieMoved(lg, lg.pro.G[0], status::Dressed);
-            expectGoalieMoved(lg, lg.pro.G[1], status::Dressed);
+        {"even salaries", [](SmallLeague&) {}, 7200000},
+        // 7,200,002 on the pro roster. Scratch C: 7,350,002.5 rounds down
+        // to 7,350,002, less 300,001; Scratch D: 7,200,001.5 rounds up to
+        // 7,200,002, less 300,001: 6,900,001.
+        {"two odd salaries sent down",
+         [](SmallLeague& lg) {
+             lg.skater(lg.scratchC).Salary = 300001;
+             lg.skater(lg.scratchD).Salary = 300001;
+         },
+         7200001},
+        // Farm C1 and LW1 come up for the unfit C1 and LW1, who stay on the
+        // pro payroll. Farm C1: 7,049,999.5 rounds up to 7,050,000, plus
+        // 300,001; Farm LW1: 7,200,000.5 rounds down to 7,200,000, plus
+        // 300,001; the two scratches sent down: 7,200,001. The goalie costs
+        // 500,000, so that both skaters pass the cap first.
+        {"two odd salaries promoted",
+         [](SmallLeague& lg) {
+             for (int16_t n : {lg.pro.C[0], lg.pro.LW[0]}) lg.skater(n).Condition = 80;
+             for (int16_t n : {lg.farm.C[0], lg.farm.LW[0]}) {
+                 lg.rate(n, 99);
+                 lg.skater(n).Salary = 300001;
+             }
+             lg.goalie(lg.farm.G[0]).Salary = 500000;
+         },
+         7700001},
+        // The farm payroll, 23 shares of 150,000, counted from the start
+        // with one share ending in a half: 10,650,000.5 rounds down, then
+        // the two scratches sent down.
+        {"farm counted, a half share rounded down",
+         [](SmallLeague& lg) {
+             lg.rules().CapIncludesFarm = True;
+             lg.skater(lg.injuredFarm).Salary = 300001;
+         },
+         10650000},
+        // As above with 10,650,001.5, which rounds up.
+        {"farm counted, a half share rounded up",
+         [](SmallLeague& lg) {
+             lg.rules().CapIncludesFarm = True;
+             lg.skater(lg.injuredFarm).Salary = 300003;
+         },
+         10650002},
+    };
+    for (const Case& c : cases) {
+        for (bool fits : {true, false}) {
+            SmallLeague lg;
+            lg.rules().SalaryCapMode = 1;
+            int16_t star = lg.farm.G[0];
+            lg.rateGoalie(star, 99);
+            c.change(lg);
+            lg.rules().SalaryCapAmount = fits ? c.limit : c.limit - 1;
+            AutoRoster(lg.env, T, False, False);
+            std::string what = std::string(c.what) + (fits ? ", at the limit" : ", one under it");
+            if (fits) {
+                expectGoalieMoved(lg, star, status::Dressed, what);
+                expectGoalieMoved(lg, lg.pro.G[0], status::Dressed, what);
+                // Pro G2 is beyond the window: scratched, and too good for the farm.
+                expectGoalieMoved(lg, lg.pro.G[1], status::Scratch, what);
+            } else {
+                expectGoalieKept(lg, star, status::Farm, what);
+                expectGoalieMoved(lg, lg.pro.G[0], status::Dressed, what);
+                expectGoalieMoved(lg, lg.pro.G[1], status::Dressed, what);
+            }
+            expectGoalieMoved(lg, lg.scratchG, status::Farm, what);
         }
-        expectGoalieMoved(lg, lg.scratchG, status::Farm);
     }
 }
 
+// Only -1 ranks the pro roster first and keeps everybody up, and only 0
+// closes with the full run's texts: any other value does neither.
 TEST(AutoRoster, APartialRunPrefersThePlayersOnThePro) {
-    for (Flag partial : {True, False}) {
+    struct Case {
+        const char* what;
+        Flag partial;
+        bool proFirst, sendsDown;
+        std::string closing;
+    };
+    const Case cases[] = {
+        {"partial", True, true, false, "Auto Roster Partial Function"},
+        {"full", False, false, true, "Auto Roster Function"},
+        {"neither", 1, false, true, "Auto Roster Partial Function"},
+    };
+    for (const Case& c : cases) {
         SmallLeague lg;
         lg.rate(lg.farm.C[0], 99);  // overall 85
         lg.rate(lg.pro.C[3], 70);   // overall 60, ranked 160 in a partial run
-        AutoRoster(lg.env, T, True, partial);
-        if (partial == True) {
-            expectKept(lg, lg.farm.C[0], status::Farm);
-            expectMoved(lg, lg.pro.C[3], status::Dressed);
-            // Nobody goes down.
-            expectKept(lg, lg.scratchC, status::Scratch);
-            expectGoalieKept(lg, lg.scratchG, status::Scratch);
-            EXPECT_EQ(logTexts(lg), std::vector<std::string>{
-                                        "Auto Roster Partial Function has been run for Halden Ravens."});
-            EXPECT_EQ(lg.dialogs.messages(),
-                      std::vector<std::string>{"Auto Roster Partial Function has been run successfully."});
+        AutoRoster(lg.env, T, True, c.partial);
+        std::vector<std::string> texts;
+        if (c.proFirst) {
+            expectKept(lg, lg.farm.C[0], status::Farm, c.what);
+            expectMoved(lg, lg.pro.C[3], status::Dressed, c.what);
         } else {
-            expectMoved(lg, lg.farm.C[0], status::Dressed);
-            expectMoved(lg, lg.pro.C[3], status::Scratch);  // overall 60: too good for the farm
-            expectMoved(lg, lg.scratchC, status::Farm);
-            EXPECT_EQ(lg.dialogs.messages(), std::vector<std::string>{Done});
+            expectMoved(lg, lg.farm.C[0], status::Dressed, c.what);
+            expectMoved(lg, lg.pro.C[3], status::Scratch, c.what);  // overall 60: too good for the farm
+            texts.push_back(sentToPro("Farm C1"));
         }
+        if (c.sendsDown) {
+            expectMoved(lg, lg.scratchC, status::Farm, c.what);
+            expectGoalieMoved(lg, lg.scratchG, status::Farm, c.what);
+            for (const char* name : {"Scratch C", "Scratch D", "Scratch G"})
+                texts.push_back(sentToFarm(name));
+        } else {
+            expectKept(lg, lg.scratchC, status::Scratch, c.what);
+            expectGoalieKept(lg, lg.scratchG, status::Scratch, c.what);
+        }
+        texts.push_back(c.closing + " has been run for Halden Ravens.");
+        EXPECT_EQ(logTexts(lg), texts) << c.what;
+        EXPECT_EQ(lg.dialogs.messages(), std::vector<std::string>{c.closing + " has been run successfully."})
+            << c.what;
+    }
+}
+
+// Two goalies dress whatever MaxDressedGoalies says, and a full farm lineup
+// asks for more players available but dresses no more: the pro lineup stays
+// as it is and the healthy scratches go down.
+TEST(AutoRoster, TwoGoaliesAndTheSkaterLimitDress) {
+    struct Case {
+        const char* what;
+        int16_t maxGoalies;
+        Flag fullFarm;
+    };
+    const Case cases[] = {
+        {"three goalies allowed", 3, False},
+        {"one goalie allowed", 1, False},
+        {"full farm lineup", 2, True},
+    };
+    for (const Case& c : cases) {
+        SmallLeague lg;
+        lg.rules().MaxDressedGoalies = c.maxGoalies;
+        lg.rules().FarmFullLineup = c.fullFarm;
+        AutoRoster(lg.env, T, True, False);
+        auto each = [](const SmallLeague::Lineup& l, auto&& f) {
+            for (const auto* group : {&l.C, &l.LW, &l.RW})
+                for (int16_t n : *group) f(n);
+            for (int16_t n : l.D) f(n);
+        };
+        each(lg.pro, [&](int16_t n) { expectMoved(lg, n, status::Dressed, c.what); });
+        each(lg.farm, [&](int16_t n) { expectKept(lg, n, status::Farm, c.what); });
+        expectMoved(lg, lg.scratchC, status::Farm, c.what);
+        expectMoved(lg, lg.scratchD, status::Farm, c.what);
+        expectGoalieMoved(lg, lg.pro.G[0], status::Dressed, c.what);
+        expectGoalieMoved(lg, lg.pro.G[1], status::Dressed, c.what);
+        expectGoalieMoved(lg, lg.scratchG, status::Farm, c.what);
+        for (int16_t g : lg.farm.G) expectGoalieKept(lg, g, status::Farm, c.what);
+        EXPECT_EQ(logTexts(lg), (std::vector<std::string>{sentToFarm("Scratch C"), sentToFarm("Scratch D"),
+                                                          sentToFarm("Scratch G"), Logged}))
+            << c.what;
+        EXPECT_EQ(lg.dialogs.messages(), std::vector<std::string>{Done}) << c.what;
     }
 }
 
