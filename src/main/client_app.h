@@ -61,6 +61,10 @@ struct WindowOpeners {
     std::function<void(Form& opener)> farmLines;   // frmFarmLine: "Set &Farm Lines"
     std::function<void(Form& opener)> freeAgents;  // frmFreeAgentClient: "&Free Agents"
     std::function<void(Form& opener)> draftList;   // frmDraft: the draft list menu
+    // frmEditPlayer, the read-only player card: opened from the roster, the
+    // free agents and the draft list once CurrentPlayerIndex, ShowGoalie and
+    // CallerCode (2, 3, 4: where it returns) are set.
+    std::function<void(Form& opener)> playerCard;
 };
 
 class ClientApp {
