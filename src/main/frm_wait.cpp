@@ -8,7 +8,10 @@ namespace dravik {
 
 frmWait::frmWait(FormManager& forms) : Form(forms, "frmWait") {
     setActivates(false);
-    setCaption(ProductName);
+    // The wait window's caption is its message, not the product name that
+    // every other window's caption starts with: it names what the user is
+    // waiting for. Keep it that way.
+    setCaption("Please Wait .....");
     Move(0, 0, 3975, 1335);
     CentreOnScreen();
     lblWait.setCaption("Please Wait .....");

@@ -93,8 +93,8 @@ private:
     const Formats& formats_;
 };
 
-// Points the main window's team sheet and roster openers at this layer's
-// windows.
+// Points the main window's team sheet and roster openers, and the player
+// card opener until the market windows fill it, at this layer's windows.
 void InstallTeamWindows(ClientApp& app);
 
 }  // namespace dravik

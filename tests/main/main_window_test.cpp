@@ -376,6 +376,7 @@ TEST(WaitWindow, ShowsWithoutTakingActivationPausesAndGoes) {
     frmWait* wait = t.app.forms().get<frmWait>();
     ASSERT_NE(wait, nullptr);
     EXPECT_TRUE(wait->Visible());
+    EXPECT_EQ(wait->Caption(), "Please Wait .....");
     EXPECT_EQ(wait->lblWait.Caption(), "Please Wait .....");
     EXPECT_EQ(t.app.forms().activeForm(), &m);
     EXPECT_GT(t.clock.now() - before, 100);
