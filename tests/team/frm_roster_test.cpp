@@ -409,5 +409,273 @@ TEST(RosterStats, TheRecordSetsTheTickAndTheRoleAndTradeButtons) {
     }
 }
 
+// ---------------------------------------------------------------------------
+// Moves.
+
+enum class Button { ToScratchesFromFarm, ToFarm, ToPro, ToScratchesFromPro };
+
+CommandButton& buttonOf(frmRoster& r, Button b) {
+    switch (b) {
+        case Button::ToScratchesFromFarm:
+            return r.cmdToScratchesFromFarm;
+        case Button::ToFarm:
+            return r.cmdToFarm;
+        case Button::ToPro:
+            return r.cmdToPro;
+        case Button::ToScratchesFromPro:
+            break;
+    }
+    return r.cmdToScratchesFromPro;
+}
+
+int sourceOf(Button b) {
+    return b == Button::ToScratchesFromFarm ? Farm : b == Button::ToScratchesFromPro ? Pro : Scratches;
+}
+
+TEST(RosterMoves, AMoveChangesRecordStateCountsListsAndLines) {
+    RosterClient c;
+    const int16_t n = c.fx.scratchC;
+    c.fx.proDay(3).Slots[slot::NormalTrio + 2] = n;
+    c.fx.farmDay(5).Slots[slot::NormalTrio + 2] = n;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    c.state().DataChanged = False;
+    c.select(Scratches, {c.skaterKey(n)});
+    ASSERT_TRUE(c.user.click(r->cmdToPro));
+    EXPECT_TRUE(c.dialogs.shown().empty());
+    EXPECT_EQ(c.skater(n).RosterStatus, status::Dressed);
+    EXPECT_EQ(c.state().PlayerStates[n].Status, status::Dressed);
+    EXPECT_EQ(c.team().ProLines[2].Slots[slot::NormalTrio + 2], 0);
+    EXPECT_EQ(c.team().Farm.Lines[4].Slots[slot::NormalTrio + 2], 0);
+    EXPECT_EQ(r->RosterCount(), (std::array<int16_t, 4>{23, 3, 21, 23}));
+    EXPECT_EQ(c.find(Scratches, n), -1);
+    EXPECT_EQ(r->lstPlayer(Pro).List(c.find(Pro, n)), "Scratch C");
+    EXPECT_EQ(r->lblPlayer(Pro).Caption(), "Pro Player = 21");
+    EXPECT_EQ(r->lblPlayer(Scratches).Caption(), "Scratches Player = 3");
+    // Nineteen dressed skaters are one too many.
+    EXPECT_EQ(r->lblComplete.Caption(), "Roster Is Incomplete");
+    EXPECT_EQ(c.state().DataChanged, True);
+    for (const CommandButton* b : {&r->cmdToScratchesFromFarm, &r->cmdToFarm, &r->cmdToPro, &r->cmdToScratchesFromPro,
+                                   &r->cmdCaptain, &r->cmdAssistant, &r->cmdTradeAvailable})
+        EXPECT_FALSE(b->Enabled()) << b->Name();
+    EXPECT_FALSE(r->lblStat(0).Visible());
+
+    // Back again: the dressed-scratches moves leave the healthy count alone.
+    c.select(Pro, {c.skaterKey(n)});
+    ASSERT_TRUE(c.user.click(r->cmdToScratchesFromPro));
+    EXPECT_EQ(r->RosterCount(), (std::array<int16_t, 4>{23, 4, 20, 23}));
+    EXPECT_EQ(r->lblComplete.Caption(), "Roster Is Complete");
+}
+
+TEST(RosterMoves, EveryButtonRefusesUnfitAndContractlessPlayersOfBothKinds) {
+    enum class Defect { Injury, Suspension, Contract, FarmSalary };
+    struct Case {
+        Button button;
+        bool goalie;
+        Defect defect;
+    };
+    std::vector<Case> cases;
+    for (Button b : {Button::ToScratchesFromFarm, Button::ToFarm, Button::ToPro, Button::ToScratchesFromPro})
+        for (bool goalie : {false, true})
+            for (Defect d : {Defect::Injury, Defect::Suspension, Defect::Contract, Defect::FarmSalary})
+                if (d != Defect::FarmSalary || b == Button::ToFarm) cases.push_back({b, goalie, d});
+    for (const Case& k : cases) {
+        const int source = sourceOf(k.button);
+        SCOPED_TRACE(testing::Message() << "button " << static_cast<int>(k.button) << " goalie " << k.goalie
+                                        << " defect " << static_cast<int>(k.defect));
+        RosterClient c;
+        SmallLeague& f = c.fx;
+        const int16_t n = k.goalie ? (source == Farm ? f.farm.G[1] : source == Pro ? f.pro.G[1] : f.scratchG)
+                                   : (source == Farm ? f.farm.C[3] : source == Pro ? f.pro.C[3] : f.scratchC);
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        const int32_t key = k.goalie ? n * 10 + 5 : c.skaterKey(n);
+        c.select(source, {key});
+        uint8_t& condition = k.goalie ? c.goalie(n).Condition : c.skater(n).Condition;
+        uint8_t& suspension = k.goalie ? c.goalie(n).Suspension : c.skater(n).Suspension;
+        uint8_t& contract = k.goalie ? c.goalie(n).ContractYears : c.skater(n).ContractYears;
+        int32_t& salary = k.goalie ? c.goalie(n).Salary : c.skater(n).Salary;
+        const char* expected = nullptr;
+        switch (k.defect) {
+            case Defect::Injury:
+                condition = 94;
+                expected = k.goalie ? "Cannot Move an Injured Goalie!" : "Cannot Move an Injured Player!";
+                break;
+            case Defect::Suspension:
+                suspension = 1;
+                expected = "Cannot Move an Suspended Player!";
+                break;
+            case Defect::Contract:
+                contract = 0;
+                expected = k.goalie ? "Goalie without a contract can not be move!"
+                                    : "Player without a contract can not be move!";
+                break;
+            case Defect::FarmSalary:
+                salary = c.rules().FarmMaxSalary + 1;
+                expected = k.goalie ? "Goalie Salary is too high to be send in the Farm!"
+                                    : "Player Salary is too high to be send in the Farm!";
+                break;
+        }
+        const auto counts = r->RosterCount();
+        c.state().DataChanged = False;
+        ASSERT_TRUE(c.user.click(buttonOf(*r, k.button)));
+        EXPECT_EQ(c.dialogs.messages(), Lines{expected});
+        EXPECT_EQ(c.dialogs.shown().at(0).icon(), mb::Exclamation);
+        EXPECT_EQ(k.goalie ? c.goalie(n).RosterStatus : c.skater(n).RosterStatus, source);
+        const int at = c.findKey(source, key);
+        ASSERT_GE(at, 0);
+        EXPECT_TRUE(r->lstPlayer(source).Selected(at));
+        EXPECT_EQ(r->RosterCount(), counts);
+        EXPECT_EQ(c.state().DataChanged, False);
+    }
+}
+
+TEST(RosterMoves, AKeyOfNoKnownKindIsRefused) {
+    RosterClient c;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    const int16_t n = c.fx.scratchC;
+    c.select(Scratches, {c.skaterKey(n)});
+    r->lstPlayer(Scratches).setItemData(c.find(Scratches, n), n * 10 + 7);
+    ASSERT_TRUE(c.user.click(r->cmdToPro));
+    EXPECT_EQ(c.dialogs.messages(), Lines{"Unable to extract position information!"});
+    EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Exclamation);
+    EXPECT_EQ(c.skater(n).RosterStatus, status::Scratch);
+}
+
+TEST(RosterMoves, TheWaiverQuestionDecidesAFarmMove) {
+    struct Case {
+        bool goalie;
+        int16_t answer;
+    };
+    for (const Case& k : {Case{false, mb::No}, Case{false, mb::Yes}, Case{true, mb::No}, Case{true, mb::Yes}}) {
+        SCOPED_TRACE(testing::Message() << "goalie " << k.goalie << " answer " << k.answer);
+        RosterClient c;
+        c.fx.rules().WaiversAllowed = True;
+        const int16_t n = k.goalie ? c.fx.scratchG : c.fx.scratchC;
+        const int32_t key = k.goalie ? n * 10 + 5 : c.fx.scratchC * 10 + pos::C;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        c.state().DataChanged = False;
+        c.select(Scratches, {key});
+        c.dialogs.answerMessage(k.answer);
+        ASSERT_TRUE(c.user.click(r->cmdToFarm));
+        ASSERT_EQ(c.dialogs.shown().size(), 1u);
+        EXPECT_EQ(c.dialogs.shown()[0].prompt, k.goalie ? "Do you want to send this goalie to waiver?"
+                                                        : "Do you want to send this player to waiver?");
+        EXPECT_EQ(c.dialogs.shown()[0].style, mb::YesNo | mb::Information);
+        const uint8_t statusNow = k.goalie ? c.goalie(n).RosterStatus : c.skater(n).RosterStatus;
+        const uint8_t suspension = k.goalie ? c.goalie(n).Suspension : c.skater(n).Suspension;
+        if (k.answer == mb::No) {
+            EXPECT_EQ(statusNow, status::Scratch);
+            EXPECT_EQ(suspension, 0);
+            EXPECT_EQ(c.listOf(key), Scratches);
+            EXPECT_EQ(c.state().DataChanged, False);
+            continue;
+        }
+        EXPECT_EQ(statusNow, status::Farm);
+        EXPECT_EQ(suspension, 99);
+        EXPECT_EQ(c.listOf(key), Farm);
+        // On waivers he is suspended: he cannot come back up.
+        c.dialogs.clear();
+        c.select(Farm, {key});
+        ASSERT_TRUE(c.user.click(r->cmdToScratchesFromFarm));
+        EXPECT_EQ(c.dialogs.messages(), Lines{"Cannot Move an Suspended Player!"});
+        EXPECT_EQ(c.listOf(key), Farm);
+    }
+}
+
+TEST(RosterMoves, FarmPlayersStopAtTheProLimit) {
+    RosterClient c;
+    c.fx.rules().MaxProPlayers = 24;  // one place above the 23 healthy pro players
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    const auto& fc = c.fx.farm.C;
+    c.select(Farm, {c.skaterKey(fc[1]), c.skaterKey(fc[2]), c.skaterKey(fc[3])});
+    ASSERT_TRUE(c.user.click(r->cmdToScratchesFromFarm));
+    EXPECT_EQ(c.dialogs.messages(), Lines{"Maximum Pro Players Limit Reached!"});
+    EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Exclamation);
+    EXPECT_EQ(c.listOf(c.skaterKey(fc[1])), Scratches);
+    EXPECT_EQ(c.skater(fc[1]).RosterStatus, status::Scratch);
+    for (int16_t n : {fc[2], fc[3]}) {
+        EXPECT_EQ(c.skater(n).RosterStatus, status::Farm);
+        const int at = c.find(Farm, n);
+        ASSERT_GE(at, 0);
+        EXPECT_TRUE(r->lstPlayer(Farm).Selected(at));
+    }
+    EXPECT_EQ(r->RosterCount()[3], 24);
+    EXPECT_EQ(r->lblPlayer(Farm).Caption(), "Farm Player = 22");
+}
+
+TEST(RosterMoves, ToFarmJudgesEachSelectedPlayerByHisOwnOverall) {
+    // The ratings panel shows the first player clicked, alone at the time.
+    for (bool starShown : {true, false}) {
+        SCOPED_TRACE(starShown ? "the over-limit player shown" : "an eligible player shown");
+        RosterClient c;
+        const int16_t star = c.fx.addSkater(SmallLeague::Team, pos::C, status::Scratch, "Scratch Star", 80);
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        const int32_t low = c.skaterKey(c.fx.scratchC), mid = c.skaterKey(c.fx.scratchD), high = c.skaterKey(star);
+        if (starShown)
+            c.select(Scratches, {high, mid, low});
+        else
+            c.select(Scratches, {low, mid, high});
+        EXPECT_EQ(r->ShownOverall(), PlayerOverall(c.env(), pos::C, starShown ? star : c.fx.scratchC));
+        ASSERT_TRUE(c.user.click(r->cmdToFarm));
+        EXPECT_EQ(c.dialogs.messages(), Lines{"Player Overall is too high to be sent to farm!"});
+        EXPECT_EQ(c.listOf(high), Scratches);
+        EXPECT_EQ(c.skater(star).RosterStatus, status::Scratch);
+        EXPECT_EQ(c.listOf(low), Farm);
+        EXPECT_EQ(c.listOf(mid), Farm);
+        EXPECT_EQ(r->RosterCount(), (std::array<int16_t, 4>{25, 3, 20, 22}));
+    }
+}
+
+TEST(RosterMoves, ThePassedDeadlineStopsToFarmBeforeAnyMove) {
+    RosterClient c;
+    c.fx.rules().TradeDeadlinePassed = True;
+    c.fx.rules().DeadlineBlocksMoves = True;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    c.select(Scratches, {c.skaterKey(c.fx.scratchC), c.skaterKey(c.fx.scratchD), c.fx.scratchG * 10 + 5});
+    ASSERT_TRUE(c.user.click(r->cmdToFarm));
+    EXPECT_EQ(c.dialogs.messages(), Lines{"Trade Deadline is Passed!"});
+    EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Information);
+    EXPECT_EQ(r->lstPlayer(Scratches).ListCount(), 4);
+    EXPECT_EQ(r->lstPlayer(Scratches).SelCount(), 3);
+    EXPECT_EQ(c.skater(c.fx.scratchC).RosterStatus, status::Scratch);
+}
+
+TEST(RosterMoves, AMovedCaptainLosesHisRoleAndKeepsHisMarkUntilTheNextRefill) {
+    RosterClient c;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    const int16_t captain = c.fx.pro.C[0];
+    c.select(Pro, {c.skaterKey(captain)});
+    ASSERT_TRUE(c.user.click(r->cmdToScratchesFromPro));
+    EXPECT_EQ(c.team().Captain, 0);
+    EXPECT_EQ(r->lstPlayer(Scratches).List(c.find(Scratches, captain)), "Pro C1 (C)");
+    ASSERT_TRUE(c.user.click(r->chkPosition(pos::G)));  // a refill
+    EXPECT_EQ(r->lstPlayer(Scratches).List(c.find(Scratches, captain)), "Pro C1");
+}
+
+TEST(RosterMoves, AMoveTheCheckUndoesLeavesTheListsAsTheRecordsSay) {
+    RosterClient c;
+    const int16_t n = c.fx.scratchC;
+    c.fx.skater(n).Salary = c.fx.rules().MinSalary - 1;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    const int32_t key = c.skaterKey(n);
+    c.select(Scratches, {key, c.skaterKey(c.fx.scratchD)});
+    ASSERT_TRUE(c.user.click(r->cmdToPro));
+    EXPECT_EQ(c.skater(n).RosterStatus, status::Scratch);
+    EXPECT_EQ(c.skater(c.fx.scratchD).RosterStatus, status::Dressed);
+    EXPECT_EQ(c.listOf(key), Scratches);
+    EXPECT_EQ(c.listOf(c.skaterKey(c.fx.scratchD)), Pro);
+    EXPECT_EQ(r->lblPlayer(Pro).Caption(), "Pro Player = 21");
+    EXPECT_EQ(r->lblPlayer(Scratches).Caption(), "Scratches Player = 3");
+    EXPECT_EQ(r->RosterCount(), (std::array<int16_t, 4>{23, 3, 21, 23}));
+}
+
 }  // namespace
 }  // namespace dravik::test
