@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "league/overall.h"
+#include "rules/payroll.h"
+#include "team/frm_edit_player_least.h"
 #include "support/roster_client.h"
 
 namespace dravik::test {
@@ -675,6 +677,394 @@ TEST(RosterMoves, AMoveTheCheckUndoesLeavesTheListsAsTheRecordsSay) {
     EXPECT_EQ(r->lblPlayer(Pro).Caption(), "Pro Player = 21");
     EXPECT_EQ(r->lblPlayer(Scratches).Caption(), "Scratches Player = 3");
     EXPECT_EQ(r->RosterCount(), (std::array<int16_t, 4>{23, 3, 21, 23}));
+}
+
+// ---------------------------------------------------------------------------
+// Team roles, protection and the trade mark.
+
+std::vector<RecordingLog::Entry> teamLog(const RecordingLog& log) {
+    std::vector<RecordingLog::Entry> out;
+    for (const auto& e : log.entries)
+        if (e.kind == RecordingLog::Entry::TeamMessage) out.push_back(e);
+    return out;
+}
+
+TEST(RosterRoles, AnAssistantMadeCaptainLeavesHisAssistantSlot) {
+    RosterClient c;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    const int16_t assistant = c.fx.pro.D[0];
+    c.state().DataChanged = False;
+    c.select(Pro, {c.skaterKey(assistant)});
+    ASSERT_TRUE(c.user.click(r->cmdCaptain));
+    EXPECT_EQ(c.dialogs.messages(), Lines{"Pro D1 has been selected as captain for Halden Ravens."});
+    EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Information);
+    EXPECT_EQ(c.team().Captain, assistant);
+    EXPECT_EQ(c.team().Assistant1, 0);
+    EXPECT_EQ(c.team().Assistant2, c.fx.pro.LW[0]);
+    EXPECT_EQ(teamLog(c.log), (std::vector<RecordingLog::Entry>{
+                                  {RecordingLog::Entry::TeamMessage, RosterClient::Team, 0,
+                                   "Pro D1 has been selected as captain."}}));
+    // Refilled: the former captain has lost his mark.
+    EXPECT_EQ(r->lstPlayer(Pro).List(c.find(Pro, assistant)), "Pro D1 (C)");
+    EXPECT_EQ(r->lstPlayer(Pro).List(c.find(Pro, c.fx.pro.C[0])), "Pro C1");
+    EXPECT_EQ(r->lstPlayer(Pro).ListIndex(), -1);
+    EXPECT_EQ(c.state().DataChanged, True);
+}
+
+TEST(RosterRoles, RolesAreRefusedToGoaliesFarmPlayersAndHoldersOfARole) {
+    struct Row {
+        int list;
+        int32_t (*key)(RosterClient&);
+        bool captainButton;
+        const char* message;
+    };
+    const Row rows[] = {
+        {Pro, [](RosterClient& c) { return c.fx.pro.G[1] * 10 + 5; }, true, "Goalie cannot be Captain!"},
+        {Pro, [](RosterClient& c) { return c.fx.pro.G[1] * 10 + 5; }, false, "Goalie cannot be Assistant!"},
+        {Farm, [](RosterClient& c) { return c.skaterKey(c.fx.farm.C[0]); }, true, "Farm Player cannot be Captain!"},
+        {Farm, [](RosterClient& c) { return c.skaterKey(c.fx.farm.C[0]); }, false,
+         "Farm Player cannot be Assistant!"},
+        {Pro, [](RosterClient& c) { return c.skaterKey(c.fx.pro.C[0]); }, false,
+         "Pro C1 is already a captain for Halden Ravens."},
+        {Pro, [](RosterClient& c) { return c.skaterKey(c.fx.pro.LW[0]); }, false,
+         "Pro LW1 is already an assistant for Halden Ravens."},
+    };
+    for (const Row& k : rows) {
+        SCOPED_TRACE(k.message);
+        RosterClient c;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        c.select(k.list, {k.key(c)});
+        // The buttons a goalie or farm skater has disabled are still the
+        // window's handlers: run them as the list click left them.
+        CommandButton& b = k.captainButton ? r->cmdCaptain : r->cmdAssistant;
+        b.setEnabled(true);
+        const TeamInfo before = c.team();
+        c.state().DataChanged = False;
+        ASSERT_TRUE(c.user.click(b));
+        EXPECT_EQ(c.dialogs.messages(), Lines{k.message});
+        EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Information);
+        EXPECT_EQ(c.team().Captain, before.Captain);
+        EXPECT_EQ(c.team().Assistant1, before.Assistant1);
+        EXPECT_EQ(c.team().Assistant2, before.Assistant2);
+        EXPECT_TRUE(teamLog(c.log).empty());
+        EXPECT_EQ(c.state().DataChanged, False);
+    }
+}
+
+TEST(RosterRoles, TheAssistantQuestionPicksTheSlotAndCancelStillRefills) {
+    struct Case {
+        int16_t answer;
+        bool first, second;
+        const char* told;
+    };
+    const Case cases[] = {
+        {mb::Yes, true, false, "Pro C2 has been selected as assistant #1 for Halden Ravens."},
+        {mb::No, false, true, "Pro C2 has been selected as assistant #2 for Halden Ravens."},
+        {mb::Cancel, false, false, nullptr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.answer);
+        RosterClient c;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        const int16_t n = c.fx.pro.C[1];
+        c.select(Pro, {c.skaterKey(n)});
+        c.skater(n).TradeAvailable = True;  // shows only after a refill
+        c.dialogs.answerMessage(k.answer);
+        ASSERT_TRUE(c.user.click(r->cmdAssistant));
+        ASSERT_GE(c.dialogs.shown().size(), 1u);
+        EXPECT_EQ(c.dialogs.shown()[0].prompt, "Do you want Pro C2 to be assistant #1 (Yes) or assistant #2 (No)?");
+        EXPECT_EQ(c.dialogs.shown()[0].style, mb::YesNoCancel | mb::Question);
+        EXPECT_EQ(c.team().Assistant1, k.first ? n : c.fx.pro.D[0]);
+        EXPECT_EQ(c.team().Assistant2, k.second ? n : c.fx.pro.LW[0]);
+        if (k.told) {
+            EXPECT_EQ(c.dialogs.messages(), (Lines{c.dialogs.shown()[0].prompt, k.told}));
+            EXPECT_EQ(c.dialogs.shown()[1].icon(), mb::Information);
+            EXPECT_EQ(teamLog(c.log), (std::vector<RecordingLog::Entry>{
+                                          {RecordingLog::Entry::TeamMessage, RosterClient::Team, 0,
+                                           "Pro C2 has been selected as assistant."}}));
+        } else {
+            EXPECT_EQ(c.dialogs.shown().size(), 1u);
+            EXPECT_TRUE(teamLog(c.log).empty());
+        }
+        EXPECT_EQ(r->lstPlayer(Pro).List(c.find(Pro, n)), k.told ? "Pro C2 (A) *" : "Pro C2*");
+        EXPECT_EQ(c.state().DataChanged, True);
+    }
+}
+
+TEST(RosterRoles, ProtectionStopsAtTheMaximumAndTheTickFollowsTheRecord) {
+    RosterClient c;
+    c.fx.rules().OffSeason = True;
+    c.fx.rules().MaxProtectedPlayers = 1;
+    const int16_t first = c.fx.pro.C[1], second = c.fx.pro.C[2];
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+
+    c.select(Pro, {c.skaterKey(first)});
+    ASSERT_TRUE(c.user.click(r->chkProtected));
+    EXPECT_TRUE(c.dialogs.shown().empty());
+    EXPECT_EQ(c.skater(first).Protected, True);
+    EXPECT_EQ(c.state().PlayerStates[first].Protected, True);
+    EXPECT_EQ(c.team().ProtectedCount, 1);
+    EXPECT_EQ(r->lblProtectedTotal.Caption(), " Total Protected Players: 1");
+
+    c.select(Pro, {c.skaterKey(second)});
+    ASSERT_TRUE(c.user.click(r->chkProtected));
+    EXPECT_EQ(c.dialogs.messages(), Lines{"Maximum Number of Protected Players Reached!"});
+    EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Information);
+    EXPECT_EQ(r->chkProtected.Value(), 0);
+    EXPECT_EQ(c.skater(second).Protected, False);
+    EXPECT_EQ(c.team().ProtectedCount, 1);
+    EXPECT_EQ(c.state().EditGuard, False);
+
+    // A goalie too, through his own record and state.
+    c.dialogs.clear();
+    c.select(Pro, {c.skaterKey(first)});
+    ASSERT_TRUE(c.user.click(r->chkProtected));
+    EXPECT_EQ(c.skater(first).Protected, False);
+    EXPECT_EQ(c.state().PlayerStates[first].Protected, False);
+    EXPECT_EQ(c.team().ProtectedCount, 0);
+    const int16_t g = c.fx.scratchG;
+    c.select(Scratches, {g * 10 + 5});
+    ASSERT_TRUE(c.user.click(r->chkProtected));
+    EXPECT_EQ(c.goalie(g).Protected, True);
+    EXPECT_EQ(c.state().GoalieStates[g].Protected, True);
+    EXPECT_EQ(c.team().ProtectedCount, 1);
+    EXPECT_TRUE(c.dialogs.shown().empty());
+}
+
+TEST(RosterRoles, UntickingAtACountOf0StaysAt0) {
+    RosterClient c;
+    c.fx.rules().OffSeason = True;
+    c.fx.rules().MaxProtectedPlayers = 3;
+    const int16_t n = c.fx.pro.RW[2];
+    c.fx.skater(n).Protected = True;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    c.select(Pro, {c.skaterKey(n)});
+    EXPECT_EQ(r->chkProtected.Value(), 1);
+    c.team().ProtectedCount = 0;
+    ASSERT_TRUE(c.user.click(r->chkProtected));
+    EXPECT_EQ(c.team().ProtectedCount, 0);
+    EXPECT_EQ(c.skater(n).Protected, False);
+    EXPECT_EQ(r->lblProtectedTotal.Caption(), " Total Protected Players: 0");
+    EXPECT_EQ(c.state().DataChanged, True);
+}
+
+TEST(RosterRoles, TheTradeButtonTogglesTheMarkInPlace) {
+    struct Case {
+        const char* what;
+        int list;
+        bool goalie;
+        int16_t (*number)(const SmallLeague&);
+        Flag stored;
+        const char* after;
+        Flag flagAfter;
+    };
+    const Case cases[] = {
+        {"a captain", Pro, false, [](const SmallLeague& f) { return f.pro.C[0]; }, 0, "Pro C1 (C)*", True},
+        {"an assistant", Pro, false, [](const SmallLeague& f) { return f.pro.D[0]; }, 0, "Pro D1 (A)*", True},
+        {"a goalie", Scratches, true, [](const SmallLeague& f) { return f.scratchG; }, 0, "Scratch G*", True},
+        {"an offered captain", Pro, false, [](const SmallLeague& f) { return f.pro.C[0]; }, True, "Pro C1 (C)", False},
+        {"an offered goalie", Pro, true, [](const SmallLeague& f) { return f.pro.G[0]; }, True, "Pro G1", False},
+        {"a stored 1 is already offered", Farm, false, [](const SmallLeague& f) { return f.farm.RW[1]; }, 1,
+         "Farm RW2", False},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        RosterClient c;
+        const int16_t n = k.number(c.fx);
+        (k.goalie ? c.fx.goalie(n).TradeAvailable : c.fx.skater(n).TradeAvailable) = k.stored;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        const int32_t key = k.goalie ? n * 10 + 5 : c.skaterKey(n);
+        c.select(k.list, {key});
+        c.state().DataChanged = False;
+        ASSERT_TRUE(c.user.click(r->cmdTradeAvailable));
+        EXPECT_TRUE(c.dialogs.shown().empty());
+        EXPECT_EQ(r->lstPlayer(k.list).List(c.findKey(k.list, key)), k.after);
+        EXPECT_EQ(k.goalie ? c.goalie(n).TradeAvailable : c.skater(n).TradeAvailable, k.flagAfter);
+        EXPECT_EQ(k.goalie ? c.state().GoalieStates[n].TradeAvailable : c.state().PlayerStates[n].TradeAvailable,
+                  k.flagAfter);
+        EXPECT_EQ(c.state().DataChanged, True);
+    }
+}
+
+TEST(RosterRoles, ANoTradeRecordIsClearedAndRefused) {
+    RosterClient c;
+    const int16_t n = c.fx.pro.LW[3];
+    c.fx.skater(n).TradeAvailable = True;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    c.select(Pro, {c.skaterKey(n)});
+    c.skater(n).NoTrade = True;  // as a league file could hold it beside the mark
+    ASSERT_TRUE(c.user.click(r->cmdTradeAvailable));
+    EXPECT_EQ(c.dialogs.messages(), Lines{"Integrity Check Failed!"});
+    EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
+    EXPECT_EQ(c.skater(n).TradeAvailable, False);
+    EXPECT_EQ(c.state().PlayerStates[n].TradeAvailable, False);
+    EXPECT_FALSE(r->cmdTradeAvailable.Enabled());
+    EXPECT_EQ(r->lstPlayer(Pro).List(c.find(Pro, n)), "Pro LW4*");  // rewritten at the next refill
+}
+
+TEST(RosterRoles, TheAutomaticRosterButtonsRefillTheLists) {
+    for (bool partial : {false, true}) {
+        SCOPED_TRACE(partial ? "partial" : "full");
+        RosterClient c;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        // A scratch better than the last dressed centre: both makers dress him.
+        const int16_t star = c.fx.scratchC;
+        c.skater(star).Ratings.fill(79);
+        ASSERT_TRUE(c.user.click(partial ? r->cmdAutoRosterPartial : r->cmdAutoRoster));
+        EXPECT_EQ(c.skater(star).RosterStatus, status::Dressed);
+        EXPECT_EQ(c.listOf(c.skaterKey(star)), Pro);
+        EXPECT_EQ(r->lblComplete.Caption(), "Roster Is Complete");
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Closing and the player card.
+
+TEST(RosterHandOver, ClosingReturnsToTheMainWindow) {
+    RosterClient c;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    EXPECT_FALSE(c.main().Visible());
+    ASSERT_TRUE(c.user.click(r->cmdExit));
+    EXPECT_EQ(c.roster(), nullptr);
+    EXPECT_TRUE(c.main().Visible());
+    EXPECT_EQ(c.app.forms().get<frmTeam>(), nullptr);
+    EXPECT_TRUE(c.dialogs.shown().empty());
+}
+
+TEST(RosterHandOver, ClosingReturnsToTheSheetWithItsFinanceRecomputed) {
+    RosterClient c;
+    frmRoster* r = c.openFromSheet();
+    ASSERT_NE(r, nullptr);
+    frmTeam* sheet = c.app.forms().get<frmTeam>();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(c.state().CallerFormName, "Team");
+    const std::string before = sheet->lblProPayRoll.Caption();
+    c.select(Farm, {c.skaterKey(c.fx.farm.C[1])});
+    ASSERT_TRUE(c.user.click(r->cmdToScratchesFromFarm));
+    EXPECT_EQ(sheet->lblProPayRoll.Caption(), before);
+    ASSERT_TRUE(c.user.closeWindow(*r));
+    EXPECT_EQ(c.roster(), nullptr);
+    EXPECT_TRUE(sheet->Visible());
+    EXPECT_EQ(c.app.forms().activeForm(), sheet);
+    EXPECT_NE(sheet->lblProPayRoll.Caption(), before);
+    EXPECT_EQ(sheet->lblProPayRoll.Caption(), c.formats.currencyWhole(roundToInt32(ProPayroll(c.env(), RosterClient::Team))));
+    EXPECT_FALSE(c.main().Visible());
+}
+
+TEST(RosterHandOver, AnUnknownCallerOrAMissingSheetFallsBackToTheMainWindow) {
+    struct Case {
+        const char* caller;
+        bool sheetClosed;
+        Lines messages;
+    };
+    const Case cases[] = {
+        {"Lines", false, {"Integrity Check Failed!"}},
+        {"", false, {"Integrity Check Failed!"}},
+        {"Team", true, {}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.caller);
+        RosterClient c;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        c.state().CallerFormName = k.caller;
+        ASSERT_TRUE(c.user.click(r->cmdExit));
+        EXPECT_EQ(c.dialogs.messages(), k.messages);
+        EXPECT_EQ(c.roster(), nullptr);
+        EXPECT_TRUE(c.main().Visible());
+    }
+}
+
+TEST(RosterHandOver, ClosingRunsTheRosterCheckWithItsBox) {
+    RosterClient c;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    c.select(Scratches, {c.skaterKey(c.fx.scratchC)});
+    ASSERT_TRUE(c.user.click(r->cmdToPro));  // nineteen dressed skaters
+    EXPECT_TRUE(c.dialogs.shown().empty());
+    ASSERT_TRUE(c.user.click(r->cmdExit));
+    EXPECT_EQ(c.dialogs.messages(),
+              Lines{"Halden Ravens Roster Error : \r\nToo many players available in Pro Team! 19 Dressed. 18 "
+                    "Required.\r\nSome errors will be automatically fixed.\r\n"});
+    EXPECT_TRUE(c.main().Visible());
+}
+
+TEST(RosterHandOver, ThePlayerCardComesBackToTheRosterAsItWasLeft) {
+    for (bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "Exit");
+        RosterClient c;
+        c.fx.rules().ShowAllRatings = True;
+        c.fx.rules().ShowOverallColumn = True;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        const int16_t n = c.fx.pro.RW[0];
+        c.select(Scratches, {c.skaterKey(c.fx.scratchC), c.skaterKey(c.fx.scratchD)});
+        ListBox& pro = r->lstPlayer(Pro);
+        const int at = c.find(Pro, n);
+        ASSERT_TRUE(c.user.doubleClickItem(pro, at));
+        auto* card = c.app.forms().get<least::frmEditPlayer>();
+        ASSERT_NE(card, nullptr);
+        EXPECT_TRUE(card->Visible());
+        EXPECT_FALSE(r->Visible());
+        EXPECT_EQ(c.state().CallerCode, 2);
+        EXPECT_EQ(c.state().CurrentPlayerIndex, n);
+        EXPECT_EQ(c.state().ShowGoalie, False);
+        EXPECT_EQ(card->Caption(), std::string(RosterClient::Prefix) + " - Pro RW1");
+        EXPECT_EQ(card->lblName.Caption(), "Pro RW1");
+
+        c.skater(n).Ratings[0] = 33;  // what the card hands back is shown afresh
+        if (closeBox)
+            ASSERT_TRUE(c.user.closeWindow(*card));
+        else
+            ASSERT_TRUE(c.user.click(card->cmdExit));
+        EXPECT_EQ(c.app.forms().get<least::frmEditPlayer>(), nullptr);
+        EXPECT_TRUE(r->Visible());
+        EXPECT_FALSE(c.main().Visible());
+        EXPECT_EQ(r->lblStat(1).Caption(), "33");
+        EXPECT_EQ(r->lblStat(16).Caption(), std::to_string(PlayerOverall(c.env(), pos::RW, n)));
+        EXPECT_EQ(pro.ListIndex(), at);
+        EXPECT_TRUE(pro.Selected(at));
+        EXPECT_EQ(pro.SelCount(), 1);
+        EXPECT_EQ(r->lstPlayer(Scratches).SelCount(), 0);
+        EXPECT_EQ(r->lblPlayer(Pro).Caption(), "Pro Player = 20");
+        EXPECT_TRUE(c.dialogs.shown().empty());
+    }
+}
+
+TEST(RosterHandOver, TheCardOpenedForAGoalieOrFromElsewhere) {
+    RosterClient c;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    const int16_t g = c.fx.pro.G[0];
+    ASSERT_TRUE(c.user.doubleClickItem(r->lstPlayer(Pro), c.findGoalie(Pro, g)));
+    auto* card = c.app.forms().get<least::frmEditPlayer>();
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(c.state().ShowGoalie, True);
+    EXPECT_EQ(card->lblName.Caption(), "Pro G1");
+    // Any caller but the roster gets the main window back.
+    c.state().CallerCode = 3;
+    ASSERT_TRUE(c.user.click(card->cmdExit));
+    EXPECT_TRUE(c.main().Visible());
+    EXPECT_FALSE(r->Visible());
+}
+
+TEST(RosterHandOver, ADoubleClickWithoutACurrentItemOpensNothing) {
+    RosterClient c;
+    frmRoster* r = c.open();
+    ASSERT_NE(r, nullptr);
+    c.app.forms().run(*r, "lstPlayer", "DblClick", [&] { r->lstPlayer.DblClick(Pro); });
+    EXPECT_EQ(c.app.forms().get<least::frmEditPlayer>(), nullptr);
+    EXPECT_EQ(c.state().CallerCode, 0);
+    EXPECT_TRUE(r->Visible());
 }
 
 }  // namespace
