@@ -1,0 +1,128 @@
+// The roster window drawn by the Qt backend on the sample league, offscreen:
+// a manager control-clicks two scratches and sends them "<-- To Pro".
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "leaguewriter/sample.h"
+#include "main/client_app.h"
+#include "main/frm_main.h"
+#include "platform/clock.h"
+#include "platform/codepage.h"
+#include "platform/formats.h"
+#include "platform/instance_lock.h"
+#include "platform/settings.h"
+#include "platform/shell.h"
+#include "qt/qt_application.h"
+#include "qt/qt_backend.h"
+#include "qt/qt_dialogs.h"
+#include "support/qt_test.h"
+#include "forms/list_order.h"
+#include "team/frm_roster.h"
+#include "team/frm_team.h"
+#include "test_env.h"
+
+namespace dravik::test {
+namespace {
+
+constexpr int16_t SampleTeam = 3;  // no password; two healthy scratches and an injured one
+
+struct QtRosterClient {
+    QApplication& qt = qtApp();
+    QtDialogs dialogs;
+    MemorySettings settings;
+    LogHooks log;
+    FakeClock clock{0, 10};
+    FakeInstanceLock lock;
+    RecordingShellOpen shell;
+    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
+    TempDir folder;
+    ClientApp app{ClientServices{dialogs, settings, log, clock, lock, shell, formats, folder.path().string(),
+                                 waitPump()}};
+    QtBackend backend{app.forms()};
+
+    QtRosterClient() {
+        InstallTeamWindows(app);
+        dialogs.setOwner([this] { return backend.dialogOwner(); });
+        const std::string league = folder.file("Sample League.zcl");
+        std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
+        settings.set("Settings", "LastLoadLeague", league);
+    }
+    QListWidget* view(ListBox& list) { return qobject_cast<QListWidget*>(backend.widget(list)); }
+};
+
+TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
+    QtRosterClient c;
+    // Any box would be a failure here; answer it so the test cannot hang.
+    DialogAnswerer boxes([](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) mouseClick(box->buttons().front());
+    });
+    ASSERT_TRUE(c.app.start());
+    settle();
+    frmMain& main = *c.app.mainWindow();
+    c.app.state().CurrentTeam = SampleTeam;
+    c.app.state().CallerFormName = "Main";
+    c.app.forms().run(main, "mnuSetRoster", "Click", [&] { c.app.openers().roster(main); });
+    settle();
+    frmRoster* r = c.app.forms().get<frmRoster>();
+    ASSERT_NE(r, nullptr);
+
+    ListBox& scratches = r->lstPlayer(1);
+    ListBox& pro = r->lstPlayer(2);
+    // The healthy scratches, by their keys.
+    std::vector<int32_t> moving;
+    for (int i = 0; i < scratches.ListCount(); ++i) {
+        const int32_t key = scratches.ItemData(i);
+        if (key % 10 == 5) continue;
+        if (c.app.league().Players[key / 10].Condition >= 95) moving.push_back(key);
+    }
+    ASSERT_EQ(moving.size(), 2u);
+    const int proBefore = pro.ListCount();
+
+    QListWidget* list = c.view(scratches);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), scratches.ListCount());
+    for (int32_t key : moving) {
+        int row = -1;
+        for (int i = 0; i < scratches.ListCount(); ++i)
+            if (scratches.ItemData(i) == key) row = i;
+        mouseClick(list->viewport(), list->visualItemRect(list->item(row)).center(), Qt::ControlModifier);
+        settle();
+    }
+    EXPECT_EQ(scratches.SelCount(), 2);
+    auto* toPro = qobject_cast<QPushButton*>(c.backend.widget(r->cmdToPro));
+    ASSERT_NE(toPro, nullptr);
+    EXPECT_TRUE(toPro->isEnabled());
+    EXPECT_FALSE(c.backend.widget(r->cmdCaptain)->isEnabled());
+    mouseClick(toPro);
+    settle();
+
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(pro.ListCount(), proBefore + 2);
+    QListWidget* proView = c.view(pro);
+    ASSERT_EQ(proView->count(), pro.ListCount());
+    for (int32_t key : moving) {
+        EXPECT_EQ(c.app.league().Players[key / 10].RosterStatus, status::Dressed);
+        int row = -1;
+        for (int i = 0; i < pro.ListCount(); ++i)
+            if (pro.ItemData(i) == key) row = i;
+        ASSERT_GE(row, 0) << key;
+        EXPECT_EQ(proView->item(row)->text(), fromCp1252(pro.List(row)));
+    }
+    // Still in the list's own order, as drawn.
+    for (int i = 0; i + 1 < pro.ListCount(); ++i)
+        EXPECT_LE(compareListText(pro.List(i), pro.List(i + 1)), 0) << pro.List(i);
+    EXPECT_EQ(r->lblPlayer(2).Caption(), "Pro Player = " + std::to_string(proBefore + 2));
+    EXPECT_EQ(c.backend.widget(r->lblPlayer(2))->property("text").toString(),
+              fromCp1252(r->lblPlayer(2).Caption()));
+}
+
+}  // namespace
+}  // namespace dravik::test
