@@ -28,7 +28,8 @@ void frmEditPlayer::Form_Load() {
         Unload();
         return;
     }
-    const std::string name = goalie ? env_.league.Goalies[n].Name.trimmed() : env_.league.Players[n].Name.trimmed();
+    const std::string name =
+        goalie ? env_.league.Goalies[n].Name.trimmed() : env_.league.Players[n].Name.trimmed();
     setCaption(s.WindowTitlePrefix + " - " + name);
     lblName.setCaption(name);
 }

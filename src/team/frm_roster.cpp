@@ -241,9 +241,9 @@ std::string frmRoster::itemText(int16_t number, int16_t kind) const {
     const PlayerInfo& p = env_.league.Players[number];
     const TeamInfo& t = env_.league.Teams[env_.state.CurrentTeam];
     // The captain comes first: a skater recorded in both roles reads (C).
-    const char* role = t.Captain == number                                 ? " (C)"
+    const char* role = t.Captain == number                                ? " (C)"
                        : t.Assistant1 == number || t.Assistant2 == number ? " (A)"
-                                                                           : "";
+                                                                          : "";
     std::string text = p.Name.trimmed() + role;
     if (p.TradeAvailable != 0) text += *role ? " *" : "*";
     return text;
@@ -493,8 +493,8 @@ Flag frmRoster::Change(int16_t source, int16_t target, int16_t number, int16_t k
                 if (L.FarmMaxSalary > 0 && p.Salary > L.FarmMaxSalary)
                     return refuse("Player Salary is too high to be send in the Farm!"), False;
                 if (WaiverCheck(env_, person) == True) {
-                    if (MsgBox(env_, "Do you want to send this player to waiver?", mb::YesNo | mb::Information) !=
-                        mb::Yes)
+                    if (MsgBox(env_, "Do you want to send this player to waiver?",
+                               mb::YesNo | mb::Information) != mb::Yes)
                         return False;
                     MarkOnWaivers(env_, current, person);
                 }
@@ -509,8 +509,8 @@ Flag frmRoster::Change(int16_t source, int16_t target, int16_t number, int16_t k
                 if (L.FarmMaxSalary > 0 && g.Salary > L.FarmMaxSalary)
                     return refuse("Goalie Salary is too high to be send in the Farm!"), False;
                 if (WaiverCheck(env_, person) == True) {
-                    if (MsgBox(env_, "Do you want to send this goalie to waiver?", mb::YesNo | mb::Information) !=
-                        mb::Yes)
+                    if (MsgBox(env_, "Do you want to send this goalie to waiver?",
+                               mb::YesNo | mb::Information) != mb::Yes)
                         return False;
                     MarkOnWaivers(env_, current, person);
                 }
@@ -718,8 +718,11 @@ void frmRoster::cmdTradeAvailable_Click() {
         const int16_t n = env_.state.CurrentPlayerIndex;
         const bool goalie = env_.state.ShowGoalie == True;
         auto flags = [this](int16_t number, bool g) -> std::pair<Flag&, Flag&> {
-            if (g) return {env_.league.Goalies[number].TradeAvailable, env_.state.GoalieStates[number].TradeAvailable};
-            return {env_.league.Players[number].TradeAvailable, env_.state.PlayerStates[number].TradeAvailable};
+            if (g)
+                return {env_.league.Goalies[number].TradeAvailable,
+                        env_.state.GoalieStates[number].TradeAvailable};
+            return {env_.league.Players[number].TradeAvailable,
+                    env_.state.PlayerStates[number].TradeAvailable};
         };
         const Flag noTrade = goalie ? env_.league.Goalies[n].NoTrade : env_.league.Players[n].NoTrade;
         if (noTrade == True) {

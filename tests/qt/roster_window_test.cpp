@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/list_order.h"
 #include "leaguewriter/sample.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
@@ -24,7 +25,6 @@
 #include "qt/qt_backend.h"
 #include "qt/qt_dialogs.h"
 #include "support/qt_test.h"
-#include "forms/list_order.h"
 #include "team/frm_roster.h"
 #include "team/frm_team.h"
 #include "test_env.h"

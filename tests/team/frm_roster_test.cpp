@@ -7,8 +7,8 @@
 
 #include "league/overall.h"
 #include "rules/payroll.h"
-#include "team/frm_edit_player_least.h"
 #include "support/roster_client.h"
+#include "team/frm_edit_player_least.h"
 
 namespace dravik::test {
 namespace {
@@ -31,9 +31,9 @@ TEST(Roster, OpensWithItsListsCountersAndControls) {
     EXPECT_EQ(r->RosterCount(), (std::array<int16_t, 4>{23, 4, 20, 23}));
     EXPECT_FALSE(r->chkProtected.Visible());
     EXPECT_FALSE(r->lblProtectedTotal.Visible());
-    for (const CommandButton* b : {&r->cmdToScratchesFromFarm, &r->cmdToFarm, &r->cmdToPro,
-                                   &r->cmdToScratchesFromPro, &r->cmdCaptain, &r->cmdAssistant,
-                                   &r->cmdTradeAvailable})
+    for (const CommandButton* b :
+         {&r->cmdToScratchesFromFarm, &r->cmdToFarm, &r->cmdToPro, &r->cmdToScratchesFromPro, &r->cmdCaptain,
+          &r->cmdAssistant, &r->cmdTradeAvailable})
         EXPECT_FALSE(b->Enabled()) << b->Name();
     EXPECT_TRUE(r->cmdAutoRoster.Enabled());
     EXPECT_TRUE(r->cmdAutoRosterPartial.Enabled());
@@ -42,7 +42,7 @@ TEST(Roster, OpensWithItsListsCountersAndControls) {
     const SmallLeague& f = c.fx;
     EXPECT_EQ(c.texts(Scratches), (Lines{"Injured Scratch", "Scratch C", "Scratch D", "Scratch G"}));
     EXPECT_EQ(c.keys(Scratches), (std::vector<int32_t>{f.injuredScratch * 10 + 3, f.scratchC * 10 + 1,
-                                                        f.scratchD * 10 + 4, f.scratchG * 10 + 5}));
+                                                       f.scratchD * 10 + 4, f.scratchG * 10 + 5}));
     EXPECT_EQ(c.roster()->lstPlayer(Pro).List(c.find(Pro, f.pro.C[0])), "Pro C1 (C)");
     EXPECT_EQ(c.roster()->lstPlayer(Pro).List(c.find(Pro, f.pro.D[0])), "Pro D1 (A)");
     EXPECT_EQ(c.roster()->lstPlayer(Pro).List(c.findGoalie(Pro, f.pro.G[0])), "Pro G1");
@@ -114,7 +114,8 @@ TEST(RosterFill, FarmPlayersBreakingTheFarmLimitsAreRaisedToTheScratches) {
         EXPECT_EQ(statusNow, k.raised ? status::Scratch : status::Farm);
         EXPECT_EQ(c.listOf(key), k.raised ? Scratches : Farm);
         // Only the record's status: no state, no lines.
-        EXPECT_EQ(k.goalie ? c.state().GoalieStates[n].Status : c.state().PlayerStates[n].Status, status::Farm);
+        EXPECT_EQ(k.goalie ? c.state().GoalieStates[n].Status : c.state().PlayerStates[n].Status,
+                  status::Farm);
         EXPECT_EQ(c.team().Farm.Lines[1].Slots[k.goalie ? slot::StartGoaler : slot::NormalTrio], n);
     }
 }
@@ -129,8 +130,8 @@ TEST(RosterFill, PlayersWithoutAStatusOrAPositionAreLeftOut) {
     f.rules().MaxProtectedPlayers = 5;
     frmRoster* r = c.open();
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(c.dialogs.messages(),
-              (Lines{"Lost Status has no status!", "No Position has no position!", "Lost Goalie has no status!"}));
+    EXPECT_EQ(c.dialogs.messages(), (Lines{"Lost Status has no status!", "No Position has no position!",
+                                           "Lost Goalie has no status!"}));
     for (const auto& s : c.dialogs.shown()) EXPECT_EQ(s.icon(), mb::Exclamation);
     EXPECT_EQ(c.listOf(c.skaterKey(noStatus)), -1);
     EXPECT_EQ(c.listOf(goalie * 10 + 5), -1);
@@ -265,8 +266,9 @@ TEST(RosterSelection, TwoScratchesEnableOnlyTheirMovesAndAProClickClearsThem) {
     EXPECT_EQ(scratches.SelCount(), 2);
     EXPECT_TRUE(r->cmdToFarm.Enabled());
     EXPECT_TRUE(r->cmdToPro.Enabled());
-    for (const Control* b : std::initializer_list<const Control*>{&r->cmdToScratchesFromFarm, &r->cmdToScratchesFromPro,
-                             &r->cmdCaptain, &r->cmdAssistant, &r->cmdTradeAvailable, &r->chkProtected})
+    for (const Control* b : std::initializer_list<const Control*>{
+             &r->cmdToScratchesFromFarm, &r->cmdToScratchesFromPro, &r->cmdCaptain, &r->cmdAssistant,
+             &r->cmdTradeAvailable, &r->chkProtected})
         EXPECT_FALSE(b->Enabled()) << b->Name();
     for (int i = 0; i <= 16; ++i) EXPECT_FALSE(r->lblStat(i).Visible()) << i;
 
@@ -281,7 +283,7 @@ TEST(RosterSelection, TwoScratchesEnableOnlyTheirMovesAndAProClickClearsThem) {
     EXPECT_FALSE(r->cmdToFarm.Enabled());
     EXPECT_FALSE(r->cmdToPro.Enabled());
     for (const Control* b : std::initializer_list<const Control*>{&r->cmdCaptain, &r->cmdAssistant,
-                                                                   &r->cmdTradeAvailable, &r->chkProtected})
+                                                                  &r->cmdTradeAvailable, &r->chkProtected})
         EXPECT_TRUE(b->Enabled()) << b->Name();
     EXPECT_TRUE(r->lblStatLabel(0).Visible());
     EXPECT_EQ(r->lblStatLabel(0).Caption(), "PO");
@@ -317,8 +319,8 @@ TEST(RosterStats, FullRatingsShowEveryColumnAndTheOverall) {
         c.fx.rules().ShowAllRatings = True;
         c.fx.rules().ShowOverallColumn = k.overallColumn;
         const int16_t n = k.goalie ? c.fx.pro.G[1] : c.fx.pro.D[2];
-        const std::span<int16_t> ratings =
-            k.goalie ? std::span<int16_t>(c.fx.goalie(n).Ratings) : std::span<int16_t>(c.fx.skater(n).Ratings);
+        const std::span<int16_t> ratings = k.goalie ? std::span<int16_t>(c.fx.goalie(n).Ratings)
+                                                    : std::span<int16_t>(c.fx.skater(n).Ratings);
         for (std::size_t i = 0; i < ratings.size(); ++i) ratings[i] = static_cast<int16_t>(50 + i);
         frmRoster* r = c.open();
         ASSERT_NE(r, nullptr);
@@ -389,7 +391,10 @@ TEST(RosterStats, TheRecordSetsTheTickAndTheRoleAndTradeButtons) {
         c.fx.rules().OffSeason = True;
         c.fx.rules().MaxProtectedPlayers = 5;
         SmallLeague& f = c.fx;
-        const int16_t n = k.goalie ? f.pro.G[1] : k.list == Pro ? f.pro.RW[3] : k.list == Farm ? f.farm.RW[3] : f.scratchC;
+        const int16_t n = k.goalie         ? f.pro.G[1]
+                          : k.list == Pro  ? f.pro.RW[3]
+                          : k.list == Farm ? f.farm.RW[3]
+                                           : f.scratchC;
         Flag& protect = k.goalie ? f.goalie(n).Protected : f.skater(n).Protected;
         protect = k.protect;
         (k.goalie ? f.goalie(n).NoTrade : f.skater(n).NoTrade) = k.noTrade;
@@ -457,8 +462,9 @@ TEST(RosterMoves, AMoveChangesRecordStateCountsListsAndLines) {
     // Nineteen dressed skaters are one too many.
     EXPECT_EQ(r->lblComplete.Caption(), "Roster Is Incomplete");
     EXPECT_EQ(c.state().DataChanged, True);
-    for (const CommandButton* b : {&r->cmdToScratchesFromFarm, &r->cmdToFarm, &r->cmdToPro, &r->cmdToScratchesFromPro,
-                                   &r->cmdCaptain, &r->cmdAssistant, &r->cmdTradeAvailable})
+    for (const CommandButton* b :
+         {&r->cmdToScratchesFromFarm, &r->cmdToFarm, &r->cmdToPro, &r->cmdToScratchesFromPro, &r->cmdCaptain,
+          &r->cmdAssistant, &r->cmdTradeAvailable})
         EXPECT_FALSE(b->Enabled()) << b->Name();
     EXPECT_FALSE(r->lblStat(0).Visible());
 
@@ -487,8 +493,12 @@ TEST(RosterMoves, EveryButtonRefusesUnfitAndContractlessPlayersOfBothKinds) {
                                         << " defect " << static_cast<int>(k.defect));
         RosterClient c;
         SmallLeague& f = c.fx;
-        const int16_t n = k.goalie ? (source == Farm ? f.farm.G[1] : source == Pro ? f.pro.G[1] : f.scratchG)
-                                   : (source == Farm ? f.farm.C[3] : source == Pro ? f.pro.C[3] : f.scratchC);
+        const int16_t n = k.goalie ? (source == Farm  ? f.farm.G[1]
+                                      : source == Pro ? f.pro.G[1]
+                                                      : f.scratchG)
+                                   : (source == Farm  ? f.farm.C[3]
+                                      : source == Pro ? f.pro.C[3]
+                                                      : f.scratchC);
         frmRoster* r = c.open();
         ASSERT_NE(r, nullptr);
         const int32_t key = k.goalie ? n * 10 + 5 : c.skaterKey(n);
@@ -550,7 +560,8 @@ TEST(RosterMoves, TheWaiverQuestionDecidesAFarmMove) {
         bool goalie;
         int16_t answer;
     };
-    for (const Case& k : {Case{false, mb::No}, Case{false, mb::Yes}, Case{true, mb::No}, Case{true, mb::Yes}}) {
+    for (const Case& k :
+         {Case{false, mb::No}, Case{false, mb::Yes}, Case{true, mb::No}, Case{true, mb::Yes}}) {
         SCOPED_TRACE(testing::Message() << "goalie " << k.goalie << " answer " << k.answer);
         RosterClient c;
         c.fx.rules().WaiversAllowed = True;
@@ -617,7 +628,8 @@ TEST(RosterMoves, ToFarmJudgesEachSelectedPlayerByHisOwnOverall) {
         const int16_t star = c.fx.addSkater(SmallLeague::Team, pos::C, status::Scratch, "Scratch Star", 80);
         frmRoster* r = c.open();
         ASSERT_NE(r, nullptr);
-        const int32_t low = c.skaterKey(c.fx.scratchC), mid = c.skaterKey(c.fx.scratchD), high = c.skaterKey(star);
+        const int32_t low = c.skaterKey(c.fx.scratchC), mid = c.skaterKey(c.fx.scratchD),
+                      high = c.skaterKey(star);
         if (starShown)
             c.select(Scratches, {high, mid, low});
         else
@@ -702,9 +714,9 @@ TEST(RosterRoles, AnAssistantMadeCaptainLeavesHisAssistantSlot) {
     EXPECT_EQ(c.team().Captain, assistant);
     EXPECT_EQ(c.team().Assistant1, 0);
     EXPECT_EQ(c.team().Assistant2, c.fx.pro.LW[0]);
-    EXPECT_EQ(teamLog(c.log), (std::vector<RecordingLog::Entry>{
-                                  {RecordingLog::Entry::TeamMessage, RosterClient::Team, 0,
-                                   "Pro D1 has been selected as captain."}}));
+    EXPECT_EQ(teamLog(c.log),
+              (std::vector<RecordingLog::Entry>{{RecordingLog::Entry::TeamMessage, RosterClient::Team, 0,
+                                                 "Pro D1 has been selected as captain."}}));
     // Refilled: the former captain has lost his mark.
     EXPECT_EQ(r->lstPlayer(Pro).List(c.find(Pro, assistant)), "Pro D1 (C)");
     EXPECT_EQ(r->lstPlayer(Pro).List(c.find(Pro, c.fx.pro.C[0])), "Pro C1");
@@ -722,7 +734,8 @@ TEST(RosterRoles, RolesAreRefusedToGoaliesFarmPlayersAndHoldersOfARole) {
     const Row rows[] = {
         {Pro, [](RosterClient& c) { return c.fx.pro.G[1] * 10 + 5; }, true, "Goalie cannot be Captain!"},
         {Pro, [](RosterClient& c) { return c.fx.pro.G[1] * 10 + 5; }, false, "Goalie cannot be Assistant!"},
-        {Farm, [](RosterClient& c) { return c.skaterKey(c.fx.farm.C[0]); }, true, "Farm Player cannot be Captain!"},
+        {Farm, [](RosterClient& c) { return c.skaterKey(c.fx.farm.C[0]); }, true,
+         "Farm Player cannot be Captain!"},
         {Farm, [](RosterClient& c) { return c.skaterKey(c.fx.farm.C[0]); }, false,
          "Farm Player cannot be Assistant!"},
         {Pro, [](RosterClient& c) { return c.skaterKey(c.fx.pro.C[0]); }, false,
@@ -775,16 +788,17 @@ TEST(RosterRoles, TheAssistantQuestionPicksTheSlotAndCancelStillRefills) {
         c.dialogs.answerMessage(k.answer);
         ASSERT_TRUE(c.user.click(r->cmdAssistant));
         ASSERT_GE(c.dialogs.shown().size(), 1u);
-        EXPECT_EQ(c.dialogs.shown()[0].prompt, "Do you want Pro C2 to be assistant #1 (Yes) or assistant #2 (No)?");
+        EXPECT_EQ(c.dialogs.shown()[0].prompt,
+                  "Do you want Pro C2 to be assistant #1 (Yes) or assistant #2 (No)?");
         EXPECT_EQ(c.dialogs.shown()[0].style, mb::YesNoCancel | mb::Question);
         EXPECT_EQ(c.team().Assistant1, k.first ? n : c.fx.pro.D[0]);
         EXPECT_EQ(c.team().Assistant2, k.second ? n : c.fx.pro.LW[0]);
         if (k.told) {
             EXPECT_EQ(c.dialogs.messages(), (Lines{c.dialogs.shown()[0].prompt, k.told}));
             EXPECT_EQ(c.dialogs.shown()[1].icon(), mb::Information);
-            EXPECT_EQ(teamLog(c.log), (std::vector<RecordingLog::Entry>{
-                                          {RecordingLog::Entry::TeamMessage, RosterClient::Team, 0,
-                                           "Pro C2 has been selected as assistant."}}));
+            EXPECT_EQ(teamLog(c.log),
+                      (std::vector<RecordingLog::Entry>{{RecordingLog::Entry::TeamMessage, RosterClient::Team,
+                                                         0, "Pro C2 has been selected as assistant."}}));
         } else {
             EXPECT_EQ(c.dialogs.shown().size(), 1u);
             EXPECT_TRUE(teamLog(c.log).empty());
@@ -867,8 +881,10 @@ TEST(RosterRoles, TheTradeButtonTogglesTheMarkInPlace) {
         {"a captain", Pro, false, [](const SmallLeague& f) { return f.pro.C[0]; }, 0, "Pro C1 (C)*", True},
         {"an assistant", Pro, false, [](const SmallLeague& f) { return f.pro.D[0]; }, 0, "Pro D1 (A)*", True},
         {"a goalie", Scratches, true, [](const SmallLeague& f) { return f.scratchG; }, 0, "Scratch G*", True},
-        {"an offered captain", Pro, false, [](const SmallLeague& f) { return f.pro.C[0]; }, True, "Pro C1 (C)", False},
-        {"an offered goalie", Pro, true, [](const SmallLeague& f) { return f.pro.G[0]; }, True, "Pro G1", False},
+        {"an offered captain", Pro, false, [](const SmallLeague& f) { return f.pro.C[0]; }, True,
+         "Pro C1 (C)", False},
+        {"an offered goalie", Pro, true, [](const SmallLeague& f) { return f.pro.G[0]; }, True, "Pro G1",
+         False},
         {"a stored 1 is already offered", Farm, false, [](const SmallLeague& f) { return f.farm.RW[1]; }, 1,
          "Farm RW2", False},
     };
@@ -886,8 +902,9 @@ TEST(RosterRoles, TheTradeButtonTogglesTheMarkInPlace) {
         EXPECT_TRUE(c.dialogs.shown().empty());
         EXPECT_EQ(r->lstPlayer(k.list).List(c.findKey(k.list, key)), k.after);
         EXPECT_EQ(k.goalie ? c.goalie(n).TradeAvailable : c.skater(n).TradeAvailable, k.flagAfter);
-        EXPECT_EQ(k.goalie ? c.state().GoalieStates[n].TradeAvailable : c.state().PlayerStates[n].TradeAvailable,
-                  k.flagAfter);
+        EXPECT_EQ(
+            k.goalie ? c.state().GoalieStates[n].TradeAvailable : c.state().PlayerStates[n].TradeAvailable,
+            k.flagAfter);
         EXPECT_EQ(c.state().DataChanged, True);
     }
 }
@@ -956,7 +973,8 @@ TEST(RosterHandOver, ClosingReturnsToTheSheetWithItsFinanceRecomputed) {
     EXPECT_TRUE(sheet->Visible());
     EXPECT_EQ(c.app.forms().activeForm(), sheet);
     EXPECT_NE(sheet->lblProPayRoll.Caption(), before);
-    EXPECT_EQ(sheet->lblProPayRoll.Caption(), c.formats.currencyWhole(roundToInt32(ProPayroll(c.env(), RosterClient::Team))));
+    EXPECT_EQ(sheet->lblProPayRoll.Caption(),
+              c.formats.currencyWhole(roundToInt32(ProPayroll(c.env(), RosterClient::Team))));
     EXPECT_FALSE(c.main().Visible());
 }
 
