@@ -224,28 +224,25 @@ void frmRoster::Form_Unload() {
     if (back) back->Show();
 }
 
+const char* frmRoster::roleMark(int16_t skater) const {
+    const TeamInfo& t = env_.league.Teams[env_.state.CurrentTeam];
+    // The captain comes first: a skater recorded in both roles reads (C).
+    if (t.Captain == skater) return " (C)";
+    if (t.Assistant1 == skater || t.Assistant2 == skater) return " (A)";
+    return "";
+}
+
 std::string frmRoster::unmarkedText(int16_t number, int16_t kind) const {
     if (kind == pos::G) return env_.league.Goalies[number].Name.trimmed();
-    const TeamInfo& t = env_.league.Teams[env_.state.CurrentTeam];
-    std::string text = env_.league.Players[number].Name.trimmed();
-    if (t.Captain == number) return text + " (C)";
-    if (t.Assistant1 == number || t.Assistant2 == number) return text + " (A)";
-    return text;
+    return env_.league.Players[number].Name.trimmed() + roleMark(number);
 }
 
 std::string frmRoster::itemText(int16_t number, int16_t kind) const {
-    if (kind == pos::G) {
-        const GoalieInfo& g = env_.league.Goalies[number];
-        return g.Name.trimmed() + (g.TradeAvailable != 0 ? "*" : "");
-    }
-    const PlayerInfo& p = env_.league.Players[number];
-    const TeamInfo& t = env_.league.Teams[env_.state.CurrentTeam];
-    // The captain comes first: a skater recorded in both roles reads (C).
-    const char* role = t.Captain == number                                ? " (C)"
-                       : t.Assistant1 == number || t.Assistant2 == number ? " (A)"
-                                                                          : "";
-    std::string text = p.Name.trimmed() + role;
-    if (p.TradeAvailable != 0) text += *role ? " *" : "*";
+    const bool goalie = kind == pos::G;
+    std::string text = unmarkedText(number, kind);
+    const Flag trade =
+        goalie ? env_.league.Goalies[number].TradeAvailable : env_.league.Players[number].TradeAvailable;
+    if (trade != 0) text += !goalie && *roleMark(number) ? " *" : "*";
     return text;
 }
 

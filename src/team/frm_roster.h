@@ -106,6 +106,8 @@ private:
     std::string itemText(int16_t number, int16_t kind) const;
     // The text without the trade mark, as the trade toggle writes it back.
     std::string unmarkedText(int16_t number, int16_t kind) const;
+    // " (C)", " (A)" or nothing.
+    const char* roleMark(int16_t skater) const;
     void showProtectedTotal();
 
     ClientApp& app_;
