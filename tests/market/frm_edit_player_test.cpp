@@ -99,6 +99,9 @@ TEST(PlayerCard, ShowsTheSkaterAskedForReadOnly) {
     EXPECT_TRUE(card->Visible());
     EXPECT_FALSE(c.main().Visible());
     EXPECT_EQ(card->Caption(), Title + " - Show Player");
+    const FormManager::Screen screen = c.app.forms().screen();
+    EXPECT_EQ(card->Left(), (screen.width - card->Width()) / 2);
+    EXPECT_EQ(card->Top(), (screen.height - card->Height()) / 2);
     EXPECT_THAT(entries(card->lstPlayer), ElementsAre("Eirik Dahl (LW)"));
     EXPECT_EQ(card->lstPlayer.ListIndex(), 0);
     EXPECT_EQ(card->lstPlayer.ItemData(0), 7062);
@@ -360,6 +363,7 @@ TEST(PlayerCard, ASkaterWithoutPositionIsMadeACenterOnceAtAnyOpening) {
     EXPECT_EQ(c.league().Players[1201].Position, 1);
     EXPECT_EQ(c.league().Players[1202].Position, 1);
     EXPECT_EQ(c.league().Players[3000].Position, 0);
+    EXPECT_EQ(c.state().DataChanged, False);
     EXPECT_EQ(card->txtName.Text(), "Skater 701");
 
     ASSERT_TRUE(c.click(card->cmdExit));
