@@ -255,8 +255,9 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
         team.ProtectedCount = 0;
         const LeagueInfo& L = env_.league.League;
 
-        // Each list's entries, added once the walk is done.
-        std::array<std::vector<std::pair<std::string, int32_t>>, 3> entries;
+        // Each list's entries, added in one go once the walk is done: a list
+        // sorts and redraws once, not once an entry.
+        std::array<std::vector<ListEntry>, 3> entries;
         auto count = [this](uint8_t status, bool fit) {
             rosterCount_[status] = add16(rosterCount_[status], 1);
             if ((status == status::Scratch || status == status::Dressed) && fit)
@@ -282,7 +283,7 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
                 continue;
             }
             if (chkPosition(p.Position).Value() >= 1)
-                entries[p.RosterStatus].emplace_back(itemText(n, p.Position), encodeKey(n, p.Position));
+                entries[p.RosterStatus].push_back({itemText(n, p.Position), encodeKey(n, p.Position)});
             if (p.Protected == True) team.ProtectedCount = add16(team.ProtectedCount, 1);
         }
 
@@ -299,17 +300,11 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
             }
             count(g.RosterStatus, healthy(g.Condition, g.Suspension, g.ContractYears));
             if (chkPosition(pos::G).Value() >= 1)
-                entries[g.RosterStatus].emplace_back(itemText(n, pos::G), encodeKey(n, pos::G));
+                entries[g.RosterStatus].push_back({itemText(n, pos::G), encodeKey(n, pos::G)});
             if (g.Protected == True) team.ProtectedCount = add16(team.ProtectedCount, 1);
         }
 
-        for (int i = 0; i < 3; ++i) {
-            ListBox& list = lstPlayer(i);
-            for (const auto& [text, key] : entries[i]) {
-                list.AddItem(text);
-                list.setItemData(list.NewIndex(), key);
-            }
-        }
+        for (int i = 0; i < 3; ++i) lstPlayer(i).AddItems(entries[i]);
 
         UpdateRosterCounts();
         ResetRosterControls();

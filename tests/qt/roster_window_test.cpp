@@ -4,69 +4,30 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "forms/list_order.h"
-#include "leaguewriter/sample.h"
-#include "main/client_app.h"
-#include "main/frm_main.h"
-#include "platform/clock.h"
 #include "platform/codepage.h"
-#include "platform/formats.h"
-#include "platform/instance_lock.h"
-#include "platform/settings.h"
-#include "platform/shell.h"
-#include "qt/qt_application.h"
-#include "qt/qt_backend.h"
-#include "qt/qt_dialogs.h"
-#include "support/qt_test.h"
+#include "support/qt_client.h"
 #include "team/frm_roster.h"
-#include "team/frm_team.h"
-#include "test_env.h"
 
 namespace dravik::test {
 namespace {
 
 constexpr int16_t SampleTeam = 3;  // no password; two healthy scratches and an injured one
 
-struct QtRosterClient {
-    QApplication& qt = qtApp();
-    QtDialogs dialogs;
-    MemorySettings settings;
-    LogHooks log;
-    FakeClock clock{0, 10};
-    FakeInstanceLock lock;
-    RecordingShellOpen shell;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    TempDir folder;
-    ClientApp app{ClientServices{dialogs, settings, log, clock, lock, shell, formats, folder.path().string(),
-                                 waitPump()}};
-    QtBackend backend{app.forms()};
-
-    QtRosterClient() {
-        InstallTeamWindows(app);
-        dialogs.setOwner([this] { return backend.dialogOwner(); });
-        const std::string league = folder.file("Sample League.zcl");
-        std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
-        settings.set("Settings", "LastLoadLeague", league);
-    }
-    QListWidget* view(ListBox& list) { return qobject_cast<QListWidget*>(backend.widget(list)); }
-};
+QListWidget* view(QtClient& c, ListBox& list) { return qobject_cast<QListWidget*>(c.backend.widget(list)); }
 
 TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
-    QtRosterClient c;
+    QtClient c;
     // Any box would be a failure here; answer it so the test cannot hang.
     DialogAnswerer boxes([](QWidget* dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) mouseClick(box->buttons().front());
     });
-    ASSERT_TRUE(c.app.start());
-    settle();
-    frmMain& main = *c.app.mainWindow();
+    frmMain& main = c.start();
     c.app.state().CurrentTeam = SampleTeam;
     c.app.state().CallerFormName = "Main";
     c.app.forms().run(main, "mnuSetRoster", "Click", [&] { c.app.openers().roster(main); });
@@ -86,7 +47,7 @@ TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
     ASSERT_EQ(moving.size(), 2u);
     const int proBefore = pro.ListCount();
 
-    QListWidget* list = c.view(scratches);
+    QListWidget* list = view(c, scratches);
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count(), scratches.ListCount());
     for (int32_t key : moving) {
@@ -106,7 +67,7 @@ TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
 
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_EQ(pro.ListCount(), proBefore + 2);
-    QListWidget* proView = c.view(pro);
+    QListWidget* proView = view(c, pro);
     ASSERT_EQ(proView->count(), pro.ListCount());
     for (int32_t key : moving) {
         EXPECT_EQ(c.app.league().Players[key / 10].RosterStatus, status::Dressed);
