@@ -421,6 +421,35 @@ TEST(RosterStats, TheRecordSetsTheTickAndTheRoleAndTradeButtons) {
     }
 }
 
+TEST(RosterStats, ABadRecordEndsInItsOwnBoxAndLeavesTheGuardDown) {
+    struct Case {
+        const char* what;
+        int16_t index;
+        Flag goalie;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"a kind flag that is neither", 3, 1, "Integrity Check Failed!"},
+        {"a skater past the array", 10001, False, "9 - Subscript out of range in ShowStats!"},
+        {"a goalie past the array", 1001, True, "9 - Subscript out of range in ShowStats!"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        RosterClient c;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        c.state().CurrentPlayerIndex = k.index;
+        c.state().ShowGoalie = k.goalie;
+        r->ShowStats();
+        EXPECT_EQ(c.dialogs.messages(), Lines{k.message});
+        EXPECT_EQ(c.dialogs.shown().at(0).icon(), mb::Critical);
+        EXPECT_EQ(c.state().EditGuard, False);
+        // The window still answers clicks.
+        c.select(Pro, {c.skaterKey(c.fx.pro.C[1])});
+        EXPECT_TRUE(r->cmdCaptain.Enabled());
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Moves.
 
