@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/list_order.h"
+#include "market/frm_edit_player.h"
 #include "platform/codepage.h"
 #include "support/qt_client.h"
 #include "team/frm_roster.h"
@@ -83,6 +84,39 @@ TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
     EXPECT_EQ(r->lblPlayer(2).Caption(), "Pro Player = " + std::to_string(proBefore + 2));
     EXPECT_EQ(c.backend.widget(r->lblPlayer(2))->property("text").toString(),
               fromCp1252(r->lblPlayer(2).Caption()));
+}
+
+TEST(QtRoster, ADoubleClickedPlayerOpensTheProgramsCardAndComesBack) {
+    QtClient c;
+    DialogAnswerer boxes([](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) mouseClick(box->buttons().front());
+    });
+    frmMain& main = c.start();
+    c.app.state().CurrentTeam = SampleTeam;
+    c.app.state().CallerFormName = "Main";
+    c.app.forms().run(main, "mnuSetRoster", "Click", [&] { c.app.openers().roster(main); });
+    settle();
+    frmRoster* r = c.app.forms().get<frmRoster>();
+    ASSERT_NE(r, nullptr);
+    ListBox& pro = r->lstPlayer(2);
+    QListWidget* list = view(c, pro);
+    mouseDoubleClick(list->viewport(), list->visualItemRect(list->item(3)).center());
+    settle();
+    auto* card = c.app.forms().get<frmEditPlayer>();
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(c.app.forms().activeForm(), card);
+    EXPECT_FALSE(r->Visible());
+    EXPECT_EQ(c.app.state().CallerCode, 2);
+    EXPECT_EQ(c.app.state().CurrentPlayerIndex, pro.ItemData(3) / 10);
+
+    mouseClick(c.backend.widget(card->cmdExit));
+    settle();
+    EXPECT_EQ(c.app.forms().get<frmEditPlayer>(), nullptr);
+    EXPECT_TRUE(r->Visible());
+    EXPECT_EQ(c.app.forms().activeForm(), r);
+    EXPECT_EQ(pro.ListIndex(), 3);
+    EXPECT_TRUE(r->lblStat(1).Visible());
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 }  // namespace
