@@ -77,7 +77,7 @@ TEST(QtBackend, DrawsTheWindowInTwipsAndMirrorsModelChanges) {
     EXPECT_EQ(list->item(0)->text(), "gales");
     EXPECT_EQ(list->item(2)->text(), "Ravens");
 
-    // Changes made by code, texts in Windows-1252.
+    // Changes made by code, texts in the code page (Windows-1252 in the tests).
     p.lblInfo.setCaption("Saint-\xC9lodie");
     EXPECT_EQ(world.w<QLabel>(p.lblInfo)->text(), QString::fromUtf8("Saint-\u00C9lodie"));
     p.lstTeams.AddItem("Kodiaks");

@@ -98,7 +98,7 @@ TEST(QtMainWindow, OpensOnTheSampleLeagueAndShowsTheTeamsInTheirLists) {
         ASSERT_EQ(list->count(), main.lstDivision(d).ListCount()) << d;
         for (int i = 0; i < list->count(); ++i)
             EXPECT_EQ(list->item(i)->text().toStdString(),
-                      fromCp1252(main.lstDivision(d).List(i)).toStdString());
+                      fromCodePage(main.lstDivision(d).List(i)).toStdString());
         teams += list->count();
     }
     EXPECT_EQ(teams, 30);
