@@ -19,19 +19,20 @@ struct LanguagePage {
 // A language with a Latin and a Cyrillic script lists the one its plain
 // glibc locale uses, and the other by its modifier.
 constexpr LanguagePage kLanguagePages[] = {
-    {"cs", "", 1250},       {"sk", "", 1250},  {"pl", "", 1250},  {"hu", "", 1250},  {"sl", "", 1250},
-    {"hr", "", 1250},       {"ro", "", 1250},  {"sq", "", 1250},  {"bs", "", 1250},  {"tk", "", 1250},
-    {"sr", "latin", 1250},  {"sr", "", 1251},  {"ru", "", 1251},  {"uk", "", 1251},  {"be", "", 1251},
-    {"bg", "", 1251},       {"mk", "", 1251},  {"kk", "", 1251},  {"ky", "", 1251},  {"tt", "", 1251},
-    {"mn", "", 1251},       {"ba", "", 1251},  {"tg", "", 1251},  {"sah", "", 1251}, {"uz", "cyrillic", 1251},
-    {"el", "", 1253},       {"tr", "", 1254},  {"az", "", 1254},  {"uz", "", 1254},  {"he", "", 1255},
-    {"iw", "", 1255},       {"ar", "", 1256},  {"fa", "", 1256},  {"ur", "", 1256},  {"ug", "", 1256},
-    {"ckb", "", 1256},      {"lt", "", 1257},  {"lv", "", 1257},  {"et", "", 1257},  {"vi", "", 1258},
+    {"cs", "", 1250},      {"sk", "", 1250}, {"pl", "", 1250}, {"hu", "", 1250},  {"sl", "", 1250},
+    {"hr", "", 1250},      {"ro", "", 1250}, {"sq", "", 1250}, {"bs", "", 1250},  {"tk", "", 1250},
+    {"sr", "latin", 1250}, {"sr", "", 1251}, {"ru", "", 1251}, {"uk", "", 1251},  {"be", "", 1251},
+    {"bg", "", 1251},      {"mk", "", 1251}, {"kk", "", 1251}, {"ky", "", 1251},  {"tt", "", 1251},
+    {"mn", "", 1251},      {"ba", "", 1251}, {"tg", "", 1251}, {"sah", "", 1251}, {"uz", "cyrillic", 1251},
+    {"el", "", 1253},      {"tr", "", 1254}, {"az", "", 1254}, {"uz", "", 1254},  {"he", "", 1255},
+    {"iw", "", 1255},      {"ar", "", 1256}, {"fa", "", 1256}, {"ur", "", 1256},  {"ug", "", 1256},
+    {"ckb", "", 1256},     {"lt", "", 1257}, {"lv", "", 1257}, {"et", "", 1257},  {"vi", "", 1258},
     {"th", "", 874},
 };
 
 bool isSupported(int number) {
-    return std::find(SupportedCodePages.begin(), SupportedCodePages.end(), number) != SupportedCodePages.end();
+    return std::find(SupportedCodePages.begin(), SupportedCodePages.end(), number) !=
+           SupportedCodePages.end();
 }
 
 bool isSet(const char* value) { return value != nullptr && *value != '\0'; }
@@ -92,25 +93,25 @@ int CodePageOfLocale(std::string_view locale) {
     return WesternCodePage;
 }
 
-CodePageChoice ChooseCodePage(const char* override, const char* lcAll, const char* lcCtype, const char* lang) {
+CodePageChoice ChooseCodePage(const char* override, const char* lcAll, const char* lcCtype,
+                              const char* lang) {
     if (isSet(override)) {
         const std::string_view text(override);
-        const bool digits = text.size() <= 5 && std::all_of(text.begin(), text.end(), [](char c) {
-                                return c >= '0' && c <= '9';
-                            });
+        const bool digits = text.size() <= 5 && std::all_of(text.begin(), text.end(),
+                                                            [](char c) { return c >= '0' && c <= '9'; });
         const int number = digits ? std::atoi(override) : 0;
         if (isSupported(number)) return {number, {}};
-        return {WesternCodePage, std::string("dravik-client: ") + CodePageVariable + "=" + override +
-                                     " is not a code page of one byte a character (874, 1250 to 1258); using " +
-                                     std::to_string(WesternCodePage)};
+        return {WesternCodePage,
+                std::string("dravik-client: ") + CodePageVariable + "=" + override +
+                    " is not a code page of one byte a character (874, 1250 to 1258); using " +
+                    std::to_string(WesternCodePage)};
     }
     for (const char* locale : {lcAll, lcCtype, lang})
         if (isSet(locale)) return {CodePageOfLocale(locale), {}};
     return {WesternCodePage, {}};
 }
 
-CodePage::CodePage(int number)
-    : number_(number), bytes_(std::make_unique<std::array<char, 0x10000>>()) {
+CodePage::CodePage(int number) : number_(number), bytes_(std::make_unique<std::array<char, 0x10000>>()) {
     const std::string name = "CP" + std::to_string(number);
     iconv_t cd = isSupported(number) ? iconv_open("UTF-32LE", name.c_str()) : reinterpret_cast<iconv_t>(-1);
     available_ = cd != reinterpret_cast<iconv_t>(-1);
@@ -126,7 +127,8 @@ CodePage::CodePage(int number)
 QString CodePage::toUnicode(std::string_view bytes) const {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = text.data();
-    for (std::size_t i = 0; i < bytes.size(); ++i) out[i] = QChar(chars_[static_cast<unsigned char>(bytes[i])]);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(chars_[static_cast<unsigned char>(bytes[i])]);
     return text;
 }
 
@@ -152,7 +154,9 @@ const CodePage& SystemCodePage() {
     return replaced != nullptr ? *replaced : decided;
 }
 
-ScopedSystemCodePage::ScopedSystemCodePage(int number) : page_(number), previous_(replaced) { replaced = &page_; }
+ScopedSystemCodePage::ScopedSystemCodePage(int number) : page_(number), previous_(replaced) {
+    replaced = &page_;
+}
 
 ScopedSystemCodePage::~ScopedSystemCodePage() { replaced = previous_; }
 

@@ -26,7 +26,8 @@ inline constexpr int WesternCodePage = 1252;
 
 // The code pages the program runs with: the Windows ANSI code pages of one
 // byte a character.
-inline constexpr std::array<int, 10> SupportedCodePages{874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
+inline constexpr std::array<int, 10> SupportedCodePages{874,  1250, 1251, 1252, 1253,
+                                                        1254, 1255, 1256, 1257, 1258};
 
 // The code page Windows gives the language of a locale name
 // (language[_territory][.codeset][@modifier]): "cs_CZ.UTF-8" gives 1250,

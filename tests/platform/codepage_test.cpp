@@ -83,7 +83,8 @@ TEST(CodePage, Windows1252HighControlRangeMapsToItsCharacters) {
         u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',
     };
     const CodePage page(1252);
-    for (int i = 0; i < 32; ++i) EXPECT_EQ(page.toUnicode(static_cast<unsigned char>(0x80 + i)), expected[i]) << i;
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ(page.toUnicode(static_cast<unsigned char>(0x80 + i)), expected[i]) << i;
     for (int b = 0xA0; b < 256; ++b) EXPECT_EQ(page.toUnicode(static_cast<unsigned char>(b)), b) << b;
 }
 
@@ -98,7 +99,10 @@ TEST(CodePage, CharactersWithoutAByteBecomeQuestionMarks) {
         {"C1 control 0x9F (0x9F is Y diaeresis)", 1252, QString(QChar(0x009F)), "?"},
         {"Latin Extended-A", 1252, QString::fromUtf8("\xC4\x80"), "?"},  // U+0100
         {"Cyrillic in Western", 1252, QString::fromUtf8("\xD0\x96"), "?"},
-        {"Czech r caron in Western", 1252, QString::fromUtf8("\xC5\x99" "eka"), "?eka"},
+        {"Czech r caron in Western", 1252,
+         QString::fromUtf8("\xC5\x99"
+                           "eka"),
+         "?eka"},
         {"Cyrillic in Central European", 1250, QString::fromUtf8("\xD0\x96"), "?"},
         {"Czech in Cyrillic", 1251, QString::fromUtf8("\xC5\x99"), "?"},
         {"outside the basic plane is one character", 1250, QString::fromUtf8("a\360\237\230\200b"), "a?b"},
@@ -123,13 +127,34 @@ TEST(CodePage, LocaleLanguagesMapToTheirWindowsCodePage) {
         const char* locale;
         int page;
     } cases[] = {
-        {"cs_CZ.UTF-8", 1250},  {"sk_SK", 1250},     {"pl_PL.ISO-8859-2", 1250}, {"hu_HU.utf8", 1250},
-        {"sr_RS@latin", 1250},  {"sr_RS", 1251},     {"ru_RU", 1251},            {"uk_UA.UTF-8", 1251},
-        {"uz_UZ@cyrillic", 1251}, {"uz_UZ", 1254},   {"el_GR.UTF-8", 1253},      {"tr_TR", 1254},
-        {"he_IL", 1255},        {"ar_EG.UTF-8", 1256}, {"lt_LT", 1257},          {"vi_VN", 1258},
-        {"th_TH.UTF-8", 874},   {"de_DE", 1252},     {"en_US.UTF-8", 1252},      {"ja_JP", 1252},
-        {"zh_CN.GB18030", 1252}, {"ko_KR.EUC-KR", 1252}, {"C", 1252},            {"C.UTF-8", 1252},
-        {"POSIX", 1252},        {"cs", 1250},        {"csb_PL", 1252},           {"", 1252},
+        {"cs_CZ.UTF-8", 1250},
+        {"sk_SK", 1250},
+        {"pl_PL.ISO-8859-2", 1250},
+        {"hu_HU.utf8", 1250},
+        {"sr_RS@latin", 1250},
+        {"sr_RS", 1251},
+        {"ru_RU", 1251},
+        {"uk_UA.UTF-8", 1251},
+        {"uz_UZ@cyrillic", 1251},
+        {"uz_UZ", 1254},
+        {"el_GR.UTF-8", 1253},
+        {"tr_TR", 1254},
+        {"he_IL", 1255},
+        {"ar_EG.UTF-8", 1256},
+        {"lt_LT", 1257},
+        {"vi_VN", 1258},
+        {"th_TH.UTF-8", 874},
+        {"de_DE", 1252},
+        {"en_US.UTF-8", 1252},
+        {"ja_JP", 1252},
+        {"zh_CN.GB18030", 1252},
+        {"ko_KR.EUC-KR", 1252},
+        {"C", 1252},
+        {"C.UTF-8", 1252},
+        {"POSIX", 1252},
+        {"cs", 1250},
+        {"csb_PL", 1252},
+        {"", 1252},
     };
     for (const Case& c : cases) EXPECT_EQ(CodePageOfLocale(c.locale), c.page) << c.locale;
 }
@@ -164,8 +189,9 @@ TEST(CodePage, AnUnknownOverrideFallsBackToWesternWithOneLine) {
     for (const char* value : {"932", "65001", "cp1250", "1250 ", "-1250", "01250x", "12500"}) {
         const CodePageChoice choice = ChooseCodePage(value, nullptr, nullptr, "cs_CZ.UTF-8");
         EXPECT_EQ(choice.number, 1252) << value;
-        EXPECT_EQ(choice.warning, std::string("dravik-client: DRAVIK_CLIENT_CODEPAGE=") + value +
-                                      " is not a code page of one byte a character (874, 1250 to 1258); using 1252")
+        EXPECT_EQ(choice.warning,
+                  std::string("dravik-client: DRAVIK_CLIENT_CODEPAGE=") + value +
+                      " is not a code page of one byte a character (874, 1250 to 1258); using 1252")
             << value;
     }
 }
@@ -175,8 +201,14 @@ TEST(CodePage, TheSystemCodePageConvertsAndCanBeReplacedForATest) {
     {
         ScopedSystemCodePage czech(1250);
         EXPECT_EQ(SystemCodePage().number(), 1250);
-        EXPECT_EQ(fromCodePage("\xF8" "eka"), QString::fromUtf8("\xC5\x99" "eka"));
-        EXPECT_EQ(toCodePage(QString::fromUtf8("\xC5\x99" "eka")), "\xF8" "eka");
+        EXPECT_EQ(fromCodePage("\xF8"
+                               "eka"),
+                  QString::fromUtf8("\xC5\x99"
+                                    "eka"));
+        EXPECT_EQ(toCodePage(QString::fromUtf8("\xC5\x99"
+                                               "eka")),
+                  "\xF8"
+                  "eka");
         EXPECT_EQ(fromCp1252("\xB3"), QString(QChar(0x0142)));  // the older names follow it
         EXPECT_EQ(toCp1252(QString(QChar(0x0151))), "\xF5");
         EXPECT_EQ(cp1252ToUnicode(0x8A), u'\u0160');

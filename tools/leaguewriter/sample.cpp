@@ -119,8 +119,29 @@ constexpr std::array<TeamSpec, 30> SampleTeams{{
     {"Redfern", "Condors", "RED", "Cliffside", "Vultures", "CLI"},
 }};
 
+using WordList = std::span<const char* const>;
+
+// The words a generated league is made of.
+struct Words {
+    WordList firstNames, surnameHeads, surnameTails;
+    std::span<const TeamSpec, 30> teams;
+    WordList arenaKinds;
+    std::array<const char*, 2> conferences;
+    std::array<const char*, 6> divisions;
+};
+
+const Words WesternWords{FirstNames,
+                         SurnameHeads,
+                         SurnameTails,
+                         SampleTeams,
+                         ArenaKinds,
+                         {"Aurora Conference", "Meridian Conference"},
+                         {"Boreal Division", "Tundra Division", "Glacier Division", "Summit Division",
+                          "Prairie Division", "Coastal Division"}};
+
 // The Central European league's texts are in Windows-1250, each line's
 // words written out in its comment.
+// clang-format off
 constexpr std::array<TeamSpec, 30> CentralTeams{{
     {"P\xF8" "erov", "Draci", "PRE", "Hranice", "Dr\xE1\xE8" "ata", "HRA"},  // Přerov Draci
     {"\xD8" "e\xE8" "any", "Ryt\xED\xF8i", "REC", "L\xE1zn\xEC B\xEClohrad", "Pano\x9Ai", "LAZ"},  // Řečany Rytíři
@@ -153,36 +174,34 @@ constexpr std::array<TeamSpec, 30> CentralTeams{{
     {"Karlovy Vary", "Energie", "KVA", "Sokolov", "Ban\xED" "ci", "SOK"},  // Karlovy Vary Energie
     {"Zvolen", "Medvede", "ZVO", "Bansk\xE1 Bystrica", "Barani", "BBY"},  // Zvolen Medvede
 }};
+
+// Jiří, Řehoř, Přemysl, Bořivoj, Radek, Tomáš, Lukáš, Ondřej, Matěj, Vojtěch, Štěpán, Dušan, Ľubomír,
+// Ľudovít, Miroslav, Marek, Łukasz, Paweł, Michał, Wojciech, Zbigniew, Grzegorz, Mikołaj, Przemysław,
+// Bartłomiej, Ádám, Bálint, Ödön, Gergő, Levente, Zsolt, Csaba, Dénes, Ferenc, Gyula, Kristóf, Zoltán,
+// Jenő, Lőrinc, Győző
 constexpr const char* CentralFirstNames[] = {
-    "Ji\xF8\xED", "\xD8" "eho\xF8", "P\xF8" "emysl", "Bo\xF8ivoj", "Radek", "Tom\xE1\x9A", "Luk\xE1\x9A", "Ond\xF8" "ej", "Mat\xECj", "Vojt\xEC" "ch", "\x8At\xECp\xE1n", "Du\x9A" "an", "\xBCubom\xEDr", "\xBCudov\xEDt", "Miroslav", "Marek", "\xA3ukasz", "Pawe\xB3", "Micha\xB3", "Wojciech", "Zbigniew", "Grzegorz", "Miko\xB3" "aj", "Przemys\xB3" "aw", "Bart\xB3omiej", "\xC1" "d\xE1m", "B\xE1lint", "\xD6" "d\xF6n", "Gerg\xF5", "Levente", "Zsolt", "Csaba", "D\xE9nes", "Ferenc", "Gyula", "Krist\xF3" "f", "Zolt\xE1n", "Jen\xF5", "L\xF5rinc", "Gy\xF5z\xF5",
-};  // Jiří, Řehoř, Přemysl, Bořivoj, Radek, Tomáš, Lukáš, Ondřej, Matěj, Vojtěch, Štěpán, Dušan, Ľubomír, Ľudovít, Miroslav, Marek, Łukasz, Paweł, Michał, Wojciech, Zbigniew, Grzegorz, Mikołaj, Przemysław, Bartłomiej, Ádám, Bálint, Ödön, Gergő, Levente, Zsolt, Csaba, Dénes, Ferenc, Gyula, Kristóf, Zoltán, Jenő, Lőrinc, Győző
+    "Ji\xF8\xED", "\xD8" "eho\xF8", "P\xF8" "emysl", "Bo\xF8ivoj", "Radek", "Tom\xE1\x9A", "Luk\xE1\x9A",
+    "Ond\xF8" "ej", "Mat\xECj", "Vojt\xEC" "ch", "\x8At\xECp\xE1n", "Du\x9A" "an", "\xBCubom\xEDr",
+    "\xBCudov\xEDt", "Miroslav", "Marek", "\xA3ukasz", "Pawe\xB3", "Micha\xB3", "Wojciech", "Zbigniew",
+    "Grzegorz", "Miko\xB3" "aj", "Przemys\xB3" "aw", "Bart\xB3omiej", "\xC1" "d\xE1m", "B\xE1lint",
+    "\xD6" "d\xF6n", "Gerg\xF5", "Levente", "Zsolt", "Csaba", "D\xE9nes", "Ferenc", "Gyula",
+    "Krist\xF3" "f", "Zolt\xE1n", "Jen\xF5", "L\xF5rinc", "Gy\xF5z\xF5",
+};
+// Dvoř, Novot, Hořej, Krejč, Procház, Kuč, Wiśn, Kowal, Łuk, Brzęcz, Sójk, Horv, Szőll, Kovác, Ťap,
+// Žďár
 constexpr const char* CentralSurnameHeads[] = {
-    "Dvo\xF8", "Novot", "Ho\xF8" "ej", "Krej\xE8", "Proch\xE1z", "Ku\xE8", "Wi\x9Cn", "Kowal", "\xA3uk", "Brz\xEA" "cz", "S\xF3jk", "Horv", "Sz\xF5ll", "Kov\xE1" "c", "\x8D" "ap", "\x8E\xEF\xE1r",
-};  // Dvoř, Novot, Hořej, Krejč, Procház, Kuč, Wiśn, Kowal, Łuk, Brzęcz, Sójk, Horv, Szőll, Kovác, Ťap, Žďár
+    "Dvo\xF8", "Novot", "Ho\xF8" "ej", "Krej\xE8", "Proch\xE1z", "Ku\xE8", "Wi\x9Cn", "Kowal", "\xA3uk",
+    "Brz\xEA" "cz", "S\xF3jk", "Horv", "Sz\xF5ll", "Kov\xE1" "c", "\x8D" "ap", "\x8E\xEF\xE1r",
+};
+// ák, ek, ný, ský, ski, czyk, ewicz, ős, ényi, ár, ik, ůvek, ka, ó
 constexpr const char* CentralSurnameTails[] = {
-    "\xE1k", "ek", "n\xFD", "sk\xFD", "ski", "czyk", "ewicz", "\xF5s", "\xE9nyi", "\xE1r", "ik", "\xF9vek", "ka", "\xF3",
-};  // ák, ek, ný, ský, ski, czyk, ewicz, ős, ényi, ár, ik, ůvek, ka, ó
-
-constexpr std::array<const char*, 5> CentralArenaKinds{" Ar\xE9na", " Stadion", " Hala", " Zimn\xED stadion",
-                                                       " J\xE9gcsarnok"};  // Aréna, Zimní stadion, Jégcsarnok
-
-// The words a generated league is made of.
-struct Words {
-    std::span<const char* const> firstNames, surnameHeads, surnameTails;
-    std::span<const TeamSpec, 30> teams;
-    std::span<const char* const> arenaKinds;
-    std::array<const char*, 2> conferences;
-    std::array<const char*, 6> divisions;
+    "\xE1k", "ek", "n\xFD", "sk\xFD", "ski", "czyk", "ewicz", "\xF5s", "\xE9nyi", "\xE1r", "ik", "\xF9vek",
+    "ka", "\xF3",
 };
 
-const Words WesternWords{FirstNames,
-                         SurnameHeads,
-                         SurnameTails,
-                         SampleTeams,
-                         ArenaKinds,
-                         {"Aurora Conference", "Meridian Conference"},
-                         {"Boreal Division", "Tundra Division", "Glacier Division", "Summit Division",
-                          "Prairie Division", "Coastal Division"}};
+// Aréna, Zimní stadion, Jégcsarnok
+constexpr std::array<const char*, 5> CentralArenaKinds{" Ar\xE9na", " Stadion", " Hala", " Zimn\xED stadion",
+                                                       " J\xE9gcsarnok"};
 
 const Words CentralWords{CentralFirstNames,
                          CentralSurnameHeads,
@@ -190,8 +209,9 @@ const Words CentralWords{CentralFirstNames,
                          CentralTeams,
                          CentralArenaKinds,
                          {"Konference Z\xE1pad", "Konference V\xFD" "chod"},  // Západ, Východ
-                         {"Divize \x8Aumava", "Div\xEDzia Tatry", "Dywizja Mazury", "\xD5rs\xE9g csoport",
-                          "Divize Krkono\x9A" "e", "Dywizja Ba\xB3tyk"}};  // Šumava, Divízia, Őrség, Krkonoše, Bałtyk
+                         {"Divize \x8Aumava", "Div\xEDzia Tatry", "Dywizja Mazury",  // Šumava, Divízia
+                          "\xD5rs\xE9g csoport", "Divize Krkono\x9A" "e", "Dywizja Ba\xB3tyk"}};  // Őrség, Krkonoše, Bałtyk
+// clang-format on
 
 // Places for the full-size league's further teams.
 constexpr std::array<const char*, 12> CityHeads{
