@@ -1,6 +1,7 @@
 #include "main/text.h"
 
 #include <QString>
+#include <utility>
 
 #include "platform/codepage.h"
 
@@ -8,30 +9,15 @@ namespace dravik {
 namespace {
 
 // Letters that have no canonical decomposition but are written as a plain
-// letter with a stroke or a ligature of one.
+// letter with a stroke, or are a ligature of one.
+constexpr std::pair<char16_t, char16_t> kWrittenLike[] = {
+    {u'\u00E6', u'a'}, {u'\u00DF', u's'}, {u'\u00F0', u'd'}, {u'\u00FE', u't'}, {u'\u0153', u'o'},
+    {u'\u00F8', u'o'}, {u'\u0142', u'l'}, {u'\u0111', u'd'}, {u'\u0131', u'i'},
+};
+
 char16_t plainLetterOf(char16_t c) {
-    switch (c) {
-        case u'\u00E6':
-            return u'a';  // ae
-        case u'\u00DF':
-            return u's';  // sharp s
-        case u'\u00F0':
-            return u'd';  // eth
-        case u'\u00FE':
-            return u't';  // thorn
-        case u'\u0153':
-            return u'o';  // oe
-        case u'\u00F8':
-            return u'o';  // o stroke
-        case u'\u0142':
-            return u'l';  // l stroke
-        case u'\u0111':
-            return u'd';  // d stroke
-        case u'\u0131':
-            return u'i';  // dotless i
-        default:
-            break;
-    }
+    for (const auto& [letter, plain] : kWrittenLike)
+        if (letter == c) return plain;
     const QString nfd = QString(QChar(c)).normalized(QString::NormalizationForm_D);
     return nfd.isEmpty() ? c : nfd.at(0).unicode();
 }
