@@ -617,7 +617,7 @@ void FormWindow::syncList(ListBox& list, bool items) {
                m.texts[static_cast<std::size_t>(old - 1 - suffix)] == list.List(n - 1 - suffix))
             ++suffix;
         for (int i = old - suffix - 1; i >= prefix; --i) delete view->takeItem(i);
-        for (int i = prefix; i < n - suffix; ++i) view->insertItem(i, fromCodePage(list.List(i)));
+        for (int i = prefix; i < n - suffix; ++i) view->insertItem(i, fromCp1252(list.List(i)));
         m.texts.erase(m.texts.begin() + prefix, m.texts.begin() + (old - suffix));
         m.selected.assign(static_cast<std::size_t>(n), false);
         for (int i = prefix; i < n - suffix; ++i) m.texts.insert(m.texts.begin() + i, list.List(i));
