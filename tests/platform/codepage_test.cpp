@@ -99,10 +99,7 @@ TEST(CodePage, CharactersWithoutAByteBecomeQuestionMarks) {
         {"C1 control 0x9F (0x9F is Y diaeresis)", 1252, QString(QChar(0x009F)), "?"},
         {"Latin Extended-A", 1252, QString::fromUtf8("\xC4\x80"), "?"},  // U+0100
         {"Cyrillic in Western", 1252, QString::fromUtf8("\xD0\x96"), "?"},
-        {"Czech r caron in Western", 1252,
-         QString::fromUtf8("\xC5\x99"
-                           "eka"),
-         "?eka"},
+        {"Czech r caron in Western", 1252, QString::fromUtf8("\xC5\x99\x65ka"), "?eka"},
         {"Cyrillic in Central European", 1250, QString::fromUtf8("\xD0\x96"), "?"},
         {"Czech in Cyrillic", 1251, QString::fromUtf8("\xC5\x99"), "?"},
         {"outside the basic plane is one character", 1250, QString::fromUtf8("a\360\237\230\200b"), "a?b"},
@@ -201,14 +198,8 @@ TEST(CodePage, TheSystemCodePageConvertsAndCanBeReplacedForATest) {
     {
         ScopedSystemCodePage czech(1250);
         EXPECT_EQ(SystemCodePage().number(), 1250);
-        EXPECT_EQ(fromCodePage("\xF8"
-                               "eka"),
-                  QString::fromUtf8("\xC5\x99"
-                                    "eka"));
-        EXPECT_EQ(toCodePage(QString::fromUtf8("\xC5\x99"
-                                               "eka")),
-                  "\xF8"
-                  "eka");
+        EXPECT_EQ(fromCodePage("\xF8\x65ka"), QString::fromUtf8("\xC5\x99\x65ka"));
+        EXPECT_EQ(toCodePage(QString::fromUtf8("\xC5\x99\x65ka")), "\xF8\x65ka");
         EXPECT_EQ(fromCp1252("\xB3"), QString(QChar(0x0142)));  // the older names follow it
         EXPECT_EQ(toCp1252(QString(QChar(0x0151))), "\xF5");
         EXPECT_EQ(cp1252ToUnicode(0x8A), u'\u0160');

@@ -27,9 +27,7 @@ inline constexpr std::array<SamplePassword, 3> SamplePasswords{{
 // České Budějovice Motoristé, Szőreg Hősök), and the passwords as
 // Windows-1250 bytes: "řeka", "łyżwa" and "erős".
 inline constexpr std::array<SamplePassword, 3> CentralPasswords{{
-    {2,
-     "\xF8"
-     "eka"},
+    {2, "\xF8\x65ka"},  // the "e" written as a byte so that it is no hex digit of the "\xF8"
     {9, "\xB3y\xBFwa"},
     {24, "er\xF5s"},
 }};
