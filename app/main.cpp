@@ -8,6 +8,7 @@
 #include "main/client_app.h"
 #include "market/install_market.h"
 #include "platform/clock.h"
+#include "platform/codepage.h"
 #include "platform/folders.h"
 #include "platform/formats.h"
 #include "platform/instance_lock.h"
@@ -20,6 +21,9 @@
 
 int main(int argc, char** argv) {
     using namespace dravik;
+    // Decided once, before any league text is read; a warning of the choice
+    // comes first on standard error.
+    SystemCodePage();
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle);
     setUpApplication(app);

@@ -6,13 +6,8 @@
 namespace dravik {
 namespace {
 
-struct FoldTables {
-    std::array<unsigned char, 256> lower{};  // case folded, accents kept
-    std::array<unsigned char, 256> base{};   // case and accents folded
-};
-
-FoldTables makeTables() {
-    FoldTables t;
+ListOrderKeys makeWesternKeys() {
+    ListOrderKeys t{};
     for (int c = 0; c < 256; ++c) t.lower[c] = t.base[c] = static_cast<unsigned char>(c);
     auto lower = [&](int upper, int low) { t.lower[upper] = static_cast<unsigned char>(low); };
     for (int c = 'A'; c <= 'Z'; ++c) lower(c, c + 32);
@@ -48,9 +43,9 @@ FoldTables makeTables() {
     return t;
 }
 
-const FoldTables& tables() {
-    static const FoldTables t = makeTables();
-    return t;
+ListOrderKeys& keysInUse() {
+    static ListOrderKeys keys = WesternListOrderKeys();
+    return keys;
 }
 
 int compareBy(std::string_view a, std::string_view b, const std::array<unsigned char, 256>& key) {
@@ -66,8 +61,15 @@ int compareBy(std::string_view a, std::string_view b, const std::array<unsigned 
 
 }  // namespace
 
+const ListOrderKeys& WesternListOrderKeys() {
+    static const ListOrderKeys keys = makeWesternKeys();
+    return keys;
+}
+
+void useListOrderKeys(const ListOrderKeys& keys) { keysInUse() = keys; }
+
 int compareListText(std::string_view a, std::string_view b) {
-    const FoldTables& t = tables();
+    const ListOrderKeys& t = keysInUse();
     int primary = compareBy(a, b, t.base);
     if (primary != 0) return primary;
     return compareBy(a, b, t.lower);

@@ -2,6 +2,7 @@
 
 #include "main/frm_main.h"
 #include "main/placeholder_window.h"
+#include "main/text.h"
 #include "platform/instance_lock.h"
 
 namespace dravik {
@@ -18,6 +19,8 @@ ClientApp::ClientApp(ClientServices services)
     forms_.setErrorReporter(
         [this](const RuntimeError& e, const std::string& closing) { ShowErrorBox(env_, e, closing); });
     InstallPlaceholderWindows(*this);
+    // The lists sort the letters of the code page the league's texts are in.
+    useListOrderKeys(ListOrderKeysOf(SystemCodePage()));
 }
 
 ClientApp::~ClientApp() = default;

@@ -13,7 +13,7 @@ namespace dravik {
 struct HeadlessOpenResult {
     // The league was read and put in place ("LastLoadLeague" names the file).
     bool opened = false;
-    // Every message box shown, in order (Windows-1252 texts).
+    // Every message box shown, in order (texts of the code page).
     std::vector<std::string> messages;
     // No file was left in the program folder but the league file itself.
     bool workingCopyRemoved = true;

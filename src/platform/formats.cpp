@@ -25,7 +25,7 @@ std::string toLabelText(QString text) {
                 break;
         }
     }
-    return toCp1252(text);
+    return toCodePage(text);
 }
 
 struct OleDateTime {

@@ -1,6 +1,6 @@
 #pragma once
 // Numbers, money and dates as the user's regional settings show them. Every
-// result is Windows-1252 text (std::string bytes), ready for a label.
+// result is text of the system code page (std::string bytes), ready for a label.
 
 #include <QLocale>
 #include <string>
@@ -37,7 +37,7 @@ public:
 
 // Formats of one QLocale (the system's by default; tests pin one).
 //
-// Characters Windows-1252 does not hold become their nearest neighbour
+// Characters the code page does not hold become their nearest neighbour
 // before the conversion: the narrow no-break and thin spaces some locales
 // group digits with become the no-break space (0xA0), the minus sign U+2212
 // becomes "-". Anything else without a byte becomes "?".

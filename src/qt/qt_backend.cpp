@@ -50,10 +50,10 @@ constexpr int TitleBarPx = 19;
 constexpr int MenuBarPx = 20;
 
 // Texts the model holds literally, for widgets that take "&" as an access key.
-QString literal(std::string_view text) { return fromCp1252(text).replace(u'&', QStringLiteral("&&")); }
+QString literal(std::string_view text) { return fromCodePage(text).replace(u'&', QStringLiteral("&&")); }
 
 QString withLf(std::string_view text) {
-    QString s = fromCp1252(text);
+    QString s = fromCodePage(text);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(u'\r', u'\n');
     return s;
@@ -62,7 +62,7 @@ QString withLf(std::string_view text) {
 std::string withCrLf(const QString& text) {
     QString s = text;
     s.replace(u'\n', QStringLiteral("\r\n"));
-    return toCp1252(s);
+    return toCodePage(s);
 }
 
 // The tab control: a strip of tabs over a panel. The controls placed on it
@@ -424,7 +424,7 @@ void FormWindow::applyState(Control& c, Prop what) {
     switch (c.kind()) {
         case Kind::Label:
             if (what == Prop::Caption)
-                static_cast<QLabel*>(w)->setText(fromCp1252(static_cast<Label&>(c).Caption()));
+                static_cast<QLabel*>(w)->setText(fromCodePage(static_cast<Label&>(c).Caption()));
             break;
         case Kind::TextBox: {
             auto& box = static_cast<TextBox&>(c);
@@ -460,7 +460,7 @@ void FormWindow::applyState(Control& c, Prop what) {
         }
         case Kind::CommandButton:
             if (what == Prop::Caption)
-                static_cast<QPushButton*>(w)->setText(fromCp1252(static_cast<CommandButton&>(c).Caption()));
+                static_cast<QPushButton*>(w)->setText(fromCodePage(static_cast<CommandButton&>(c).Caption()));
             break;
         case Kind::Frame:
             if (what == Prop::Caption)
@@ -493,7 +493,7 @@ void FormWindow::rebuild(Control& c) {
     syncFocus();
 }
 
-void FormWindow::applyCaption() { window_->setWindowTitle(fromCp1252(form_->Caption())); }
+void FormWindow::applyCaption() { window_->setWindowTitle(fromCodePage(form_->Caption())); }
 
 bool FormWindow::menuBarShown() const {
     return std::any_of(form_->menuBar().begin(), form_->menuBar().end(),
@@ -585,7 +585,7 @@ void FormWindow::syncText(TextBox& box) {
     QWidget* w = widget(box);
     QSignalBlocker block(w);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        const QString text = fromCp1252(box.Text());
+        const QString text = fromCodePage(box.Text());
         if (edit->text() == text) return;
         const int cursor = edit->cursorPosition();
         edit->setText(text);
@@ -742,7 +742,7 @@ void FormWindow::applyMenu(MenuItem& m) {
     if (m.Caption() == "-") {
         a->setSeparator(true);
     } else {
-        QString text = fromCp1252(m.Caption());
+        QString text = fromCodePage(m.Caption());
         // Shown beside the item only: the key itself is the window's shortcut.
         if (m.Shortcut()) text += u'\t' + QString::fromStdString(m.shortcutText());
         a->setText(text);
@@ -817,7 +817,7 @@ void FormWindow::edited(TextBox& box) {
     QWidget* w = widget(box);
     std::string text;
     if (auto* edit = qobject_cast<QLineEdit*>(w))
-        text = toCp1252(edit->text());
+        text = toCodePage(edit->text());
     else if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
         text = withCrLf(edit->toPlainText());
     if (accepting()) user().typeText(box, text);
@@ -982,7 +982,7 @@ bool FormWindow::listKey(ListBox& list, QKeyEvent* e) {
             if (typed.size() != 1 || !typed[0].isPrint() || n == 0) return false;
             for (int k = 1; k <= n; ++k) {
                 const int i = (std::max(current, -1) + k) % n;
-                if (fromCp1252(list.List(i)).startsWith(typed, Qt::CaseInsensitive)) {
+                if (fromCodePage(list.List(i)).startsWith(typed, Qt::CaseInsensitive)) {
                     target = i;
                     break;
                 }

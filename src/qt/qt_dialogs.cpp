@@ -70,7 +70,7 @@ QString trimBlanks(const QString& s) {
 int QtDialogs::shownCount() { return dialogsShown; }
 
 QString messageBoxText(std::string_view prompt) {
-    QString text = fromCp1252(prompt);
+    QString text = fromCodePage(prompt);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;
@@ -80,7 +80,7 @@ int16_t QtDialogs::messageBox(const std::string& prompt, int style, const std::s
     ++dialogsShown;
     QMessageBox box(owner());
     box.setIcon(iconOf(style));
-    box.setWindowTitle(fromCp1252(title));
+    box.setWindowTitle(fromCodePage(title));
     box.setTextFormat(Qt::PlainText);
     box.setText(messageBoxText(prompt));
     const ButtonSet set = buttonsOf(style);
@@ -102,16 +102,16 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
     ++dialogsShown;
     QInputDialog dialog(owner());
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(fromCp1252(title));
+    dialog.setWindowTitle(fromCodePage(title));
     dialog.setLabelText(messageBoxText(prompt));
     dialog.setTextEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
-    dialog.setTextValue(fromCp1252(defaultText));
+    dialog.setTextValue(fromCodePage(defaultText));
     if (dialog.exec() != QDialog::Accepted) return {};
-    return toCp1252(dialog.textValue());
+    return toCodePage(dialog.textValue());
 }
 
 QStringList fileDialogNameFilters(std::string_view filter) {
-    const QStringList parts = fromCp1252(filter).split(u'|');
+    const QStringList parts = fromCodePage(filter).split(u'|');
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = trimBlanks(parts[i]);

@@ -1,8 +1,8 @@
 #pragma once
 // The program's dialogs as real Qt dialogs: message boxes, the input box and
 // Qt's own open-file dialog (never the desktop's, so that the start folder
-// and the filters hold). Prompts, titles and answers are Windows-1252 text;
-// paths stay native UTF-8.
+// and the filters hold). Prompts, titles and answers are text of the system
+// code page; paths stay native UTF-8.
 
 #include <QString>
 #include <QStringList>

@@ -20,7 +20,7 @@ inline constexpr const char* HeadlessLeagueKey = "HDLS1";
 struct HeadlessLoadResult {
     // The file passed its checks and was put in place.
     bool loaded = false;
-    // Every message box shown, in order (Windows-1252 texts).
+    // Every message box shown, in order (texts of the code page).
     std::vector<std::string> messages;
     // A file that was not loaded left the team, the people and the state
     // arrays exactly as they were.

@@ -1,6 +1,6 @@
-// The file name half of the team lines file: league texts are Windows-1252
-// bytes, paths native UTF-8. Kept apart from the record code because Qt's
-// headers take the word "slots" for themselves.
+// The file name half of the team lines file: league texts are bytes of the
+// system code page, paths native UTF-8. Kept apart from the record code
+// because Qt's headers take the word "slots" for themselves.
 #include <QString>
 
 #include "league/files.h"
@@ -12,9 +12,9 @@ namespace dravik {
 std::optional<std::string> TeamLinesPath(const std::string& programFolder, const TeamInfo& team) {
     const std::string name = StripBlanks(team.Name.raw());
     if (name.find('/') != std::string::npos) return std::nullopt;
-    return programFolder + "/" + fromCp1252(name).toStdString() + std::string(linesfile::Extension);
+    return programFolder + "/" + fromCodePage(name).toStdString() + std::string(linesfile::Extension);
 }
 
-std::string PathText(const std::string& path) { return toCp1252(QString::fromStdString(path)); }
+std::string PathText(const std::string& path) { return toCodePage(QString::fromStdString(path)); }
 
 }  // namespace dravik

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/codepage.h"
+
 namespace dravik {
 namespace {
 
@@ -127,6 +129,18 @@ TEST(Formats, OleDatesAsMonthDayYearAndHoursMinutes) {
 TEST(Formats, MonthNamesAreTheLocales) {
     EXPECT_EQ(fr.monthDayYear(45000), "mars 15 2023");
     EXPECT_EQ(fr.monthDayYear(45000 + 153), "ao\xFBt 15 2023");  // Windows-1252 u circumflex
+    // On a Czech or Russian system the names come in that system's code page.
+    {
+        ScopedSystemCodePage czech(1250);
+        const LocaleFormats cs(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+        const std::string month = cs.monthDayYear(45000).substr(0, 6);
+        EXPECT_TRUE(month == "b\xF8\x65zen" || month == "b\xF8\x65zna") << month;  // březen, března
+    }
+    {
+        ScopedSystemCodePage russian(1251);
+        const LocaleFormats ru(QLocale(QLocale::Russian, QLocale::Russia));
+        EXPECT_EQ(ru.monthDayYear(45000).substr(0, 4), "\xEC\xE0\xF0\xF2");  // март, марта
+    }
 }
 
 TEST(Formats, DatesOutsideTheRangeGiveEmptyText) {

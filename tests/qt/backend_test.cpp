@@ -19,10 +19,13 @@
 #include <QShortcut>
 #include <QTabBar>
 
+#include "league/password.h"
+#include "platform/codepage.h"
 #include "qt/qt_backend.h"
 #include "qt/qt_dialogs.h"
 #include "support/probe_window.h"
 #include "support/qt_test.h"
+#include "test_env.h"
 
 namespace dravik::test {
 namespace {
@@ -77,7 +80,7 @@ TEST(QtBackend, DrawsTheWindowInTwipsAndMirrorsModelChanges) {
     EXPECT_EQ(list->item(0)->text(), "gales");
     EXPECT_EQ(list->item(2)->text(), "Ravens");
 
-    // Changes made by code, texts in Windows-1252.
+    // Changes made by code, texts in the code page (Windows-1252 in the tests).
     p.lblInfo.setCaption("Saint-\xC9lodie");
     EXPECT_EQ(world.w<QLabel>(p.lblInfo)->text(), QString::fromUtf8("Saint-\u00C9lodie"));
     p.lstTeams.AddItem("Kodiaks");
@@ -168,6 +171,41 @@ TEST(QtBackend, UserActionsReachTheModelsHandlers) {
     keyClick(world.backend.widget(p.txtB), Qt::Key_Tab);
     EXPECT_TRUE(p.lstTeams.hasFocus());
     EXPECT_EQ(world.backend.window(p)->focusWidget(), world.backend.widget(p.lstTeams));
+}
+
+// What is typed reaches the model as bytes of the system code page, and the
+// input check judges those bytes by their codes whatever letters they stand
+// for: 192 to 253 pass as accented letters, anything else beyond ASCII is
+// refused.
+TEST(QtBackend, TypedTextReachesTheInputCheckAsTheCodePagesBytes) {
+    struct Case {
+        const char* why;
+        int codePage;
+        const char* typed;  // UTF-8
+        std::string bytes;
+        Flag accepted;
+    } cases[] = {
+        {"Cyrillic letters at 192..253", 1251, "\u0416\u0443\u043A", "\xC6\xF3\xEA", True},
+        {"Cyrillic small ya is 255", 1251, "\u0418\u043B\u044C\u044F", "\xC8\xEB\xFC\xFF", False},
+        {"Czech letters at 192..253", 1250, "\u0158\u00EDha", "\xD8\xEDha", True},
+        {"Polish L stroke is 163", 1250, "\u0141ukasz", "\xA3ukasz", False},
+        {"Cyrillic on a Western system", 1252, "\u0416\u0443\u043A", "???", False},
+    };
+    for (const Case& c : cases) {
+        ScopedSystemCodePage system(c.codePage);
+        QtWorld world;
+        frmProbe& p = *world.probe;
+        p.txtB.setMaxLength(0);
+        mouseClick(world.backend.widget(p.txtB));
+        keyClicks(world.backend.widget(p.txtB), QString::fromUtf8(c.typed));
+        EXPECT_EQ(p.txtB.Text(), c.bytes) << c.why;
+        TestEnv t;
+        EXPECT_EQ(CheckInput(t.env, p.txtB.Text(), 1, 0, 0), c.accepted) << c.why;
+        const std::vector<std::string> refusal{"Only letters and spaces are allowed in that textbox!"};
+        std::vector<std::string> shown;
+        for (const auto& box : t.dialogs.shown()) shown.push_back(box.prompt);
+        EXPECT_EQ(shown, c.accepted == True ? std::vector<std::string>{} : refusal) << c.why;
+    }
 }
 
 TEST(QtBackend, ARefusedLostFocusSwallowsTheClickThatMovedTheFocus) {

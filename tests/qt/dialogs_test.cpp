@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "league/password.h"
+#include "platform/codepage.h"
 #include "qt/qt_dialogs.h"
 #include "support/qt_test.h"
 #include "test_env.h"
@@ -150,6 +152,39 @@ TEST(QtDialogs, TheInputBoxMasksThePasswordAndCancelGivesEmptyText) {
     });
     EXPECT_EQ(dialogs.inputBox("Complete or Part of the Player Name?", "Player Search", "x", false), "");
     EXPECT_EQ(echo, QLineEdit::Normal);
+}
+
+// A password typed into the input box reaches the digest as the bytes of
+// the system's code page, as the simulator's own system digested it; a
+// letter the code page lacks is a "?". Digests as Python's hashlib gives
+// them, in the program's text form.
+TEST(QtDialogs, ATypedPasswordIsDigestedOverTheSystemCodePagesBytes) {
+    qtApp();
+    struct Case {
+        int codePage;
+        const char* typed;  // UTF-8
+        std::string bytes;
+        const char* digest;
+    } cases[] = {
+        {1250, "\u0159eka", "\xF8\x65ka", "7217d9df776dbe4e1013c9a781193969"},
+        {1252, "\u0159eka", "?eka", "4cda73314ff4bdc043cc9cae9ac54ae1"},
+        {1251, "\u0436\u0430\u0440\u0430", "\xE6\xE0\xF0\xE0", "33da476773594741b388224015add080"},
+    };
+    for (const Case& c : cases) {
+        ScopedSystemCodePage system(c.codePage);
+        QtDialogs dialogs;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            ASSERT_NE(input, nullptr);
+            keyClicks(input->findChild<QLineEdit*>(), QString::fromUtf8(c.typed));
+            input->accept();
+        });
+        const std::string answer =
+            dialogs.inputBox("Password Required!", "Dravik Hockey Simulator Client", "", true);
+        EXPECT_EQ(answer, c.bytes) << c.codePage;
+        TestEnv t;
+        EXPECT_EQ(DigestStrToHexStr(t.env, answer), c.digest) << c.codePage;
+    }
 }
 
 struct FilterCase {

@@ -173,6 +173,55 @@ TEST_F(SampleFileTest, EveryTeamHasTenUnplayedGamesOfEachClub) {
     }
 }
 
+// The Central European league is the sample in other words: the same
+// people, rosters and lines, its texts Windows-1250 bytes, its passwords
+// digested over their Windows-1250 bytes.
+TEST_F(SampleFileTest, TheCentralLeagueIsTheSampleInWindows1250) {
+    auto central = std::make_unique<LeagueData>();
+    BuildCentralLeague(*central);
+    for (int i = 1; i <= 100; ++i) {
+        const TeamInfo& t = central->Teams[i];
+        const TeamInfo& s = fresh_->Teams[i];
+        ASSERT_EQ(t.InUse, s.InUse) << "team " << i;
+        EXPECT_EQ(t.Division, s.Division) << "team " << i;
+        EXPECT_TRUE(t.ProLines == s.ProLines) << "team " << i;
+        EXPECT_EQ(t.BankAccount, s.BankAccount) << "team " << i;
+    }
+    for (int i = 1; i <= 10000; ++i) {
+        ASSERT_EQ(central->Players[i].Team, fresh_->Players[i].Team) << "skater " << i;
+        ASSERT_EQ(central->Players[i].Ratings, fresh_->Players[i].Ratings) << "skater " << i;
+    }
+
+    struct Text {
+        std::string stored;
+        const char* bytes;
+        const char* what;  // in Windows-1250
+    } texts[] = {
+        {central->Teams[2].Name.trimmed(), "\xD8\x65\xE8\x61ny Ryt\xED\xF8i", "Řečany Rytíři"},
+        {central->Teams[3].Name.trimmed(), "\xA3\xF3\x64\x9F W\xB3\xF3kniarze", "Łódź Włókniarze"},
+        {central->Teams[24].Name.trimmed(), "Sz\xF5reg H\xF5s\xF6k", "Szőreg Hősök"},
+        {central->League.Divisions[0].Name.trimmed(), "Divize \x8Aumava", "Divize Šumava"},
+    };
+    for (const Text& t : texts) EXPECT_EQ(t.stored, t.bytes) << t.what;
+
+    // "řeka" is the bytes F8 65 6B 61; the digest as Python's hashlib gives it.
+    EXPECT_EQ(CentralPasswords[0].password, std::string("\xF8\x65ka"));
+    EXPECT_EQ(central->Teams[2].Password.raw(), "7217d9df776dbe4e1013c9a781193969");
+    for (const SamplePassword& p : CentralPasswords) {
+        test::TestEnv t;
+        t.league->Teams[p.team] = central->Teams[p.team];
+        t.dialogs.answerInput(p.password);
+        EXPECT_EQ(CheckPassword(t.env, p.team), True) << p.team;
+        // What a Western system makes of the typed password: none of its
+        // letters beyond ASCII is in Windows-1252.
+        std::string western = p.password;
+        for (char& c : western)
+            if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+        t.dialogs.answerInput(western);
+        EXPECT_EQ(CheckPassword(t.env, p.team), False) << western;
+    }
+}
+
 TEST(FullLeagueTest, EveryRecordInUse) {
     auto league = std::make_unique<LeagueData>();
     BuildFullLeague(*league);

@@ -1,6 +1,7 @@
 // dravik-leaguewriter: writes the generated client league files.
 //
 //   dravik-leaguewriter sample OUT.zcl [--plain]
+//   dravik-leaguewriter central OUT.zcl [--plain]   (the sample in Windows-1250)
 //   dravik-leaguewriter full OUT.zcl [--plain]
 //
 // --plain writes the record image without compression, as the client reads
@@ -17,7 +18,7 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: dravik-leaguewriter sample|full OUT.zcl [--plain]\n", stderr);
+    std::fputs("usage: dravik-leaguewriter sample|central|full OUT.zcl [--plain]\n", stderr);
     return 2;
 }
 
@@ -33,11 +34,13 @@ int main(int argc, char** argv) {
         if (std::string(argv[3]) != "--plain") return usage();
         form = FileForm::Plain;
     }
-    if (kind != "sample" && kind != "full") return usage();
+    if (kind != "sample" && kind != "central" && kind != "full") return usage();
     try {
         auto league = std::make_unique<dravik::LeagueData>();
         if (kind == "sample")
             BuildSampleLeague(*league);
+        else if (kind == "central")
+            BuildCentralLeague(*league);
         else
             BuildFullLeague(*league);
         WriteLeagueFile(*league, out, form);

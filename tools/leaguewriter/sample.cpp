@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,13 +36,15 @@ public:
     const T& pick(const std::array<T, N>& items) {
         return items[next() % N];
     }
+    const char* pick(std::span<const char* const> words) { return words[next() % words.size()]; }
 
 private:
     uint64_t state_;
 };
 
-// Texts are in the league's code page (Windows-1252): "\xC9" is É, "\xE9"
-// é, "\xE8" è, "\xEA" ê, "\xF4" ô, "\xF6" ö, "\xF8" ø, "\xFC" ü, "\xEB" ë.
+// The sample's texts are in the Western code page (Windows-1252): "\xC9" is
+// É, "\xE9" é, "\xE8" è, "\xEA" ê, "\xF4" ô, "\xF6" ö, "\xF8" ø, "\xFC" ü,
+// "\xEB" ë.
 constexpr std::array<const char*, 52> FirstNames{
     "Alder",     "Bram",      "Caspian",   "Dorran",  "Elric",    "Fennick",      "Garrow",   "Hollis",
     "Ivo",       "Jaspar",    "Kellan",    "Lorne",   "Marek",    "Niall",        "Oswin",    "Perrin",
@@ -116,6 +119,100 @@ constexpr std::array<TeamSpec, 30> SampleTeams{{
     {"Redfern", "Condors", "RED", "Cliffside", "Vultures", "CLI"},
 }};
 
+using WordList = std::span<const char* const>;
+
+// The words a generated league is made of.
+struct Words {
+    WordList firstNames, surnameHeads, surnameTails;
+    std::span<const TeamSpec, 30> teams;
+    WordList arenaKinds;
+    std::array<const char*, 2> conferences;
+    std::array<const char*, 6> divisions;
+};
+
+const Words WesternWords{FirstNames,
+                         SurnameHeads,
+                         SurnameTails,
+                         SampleTeams,
+                         ArenaKinds,
+                         {"Aurora Conference", "Meridian Conference"},
+                         {"Boreal Division", "Tundra Division", "Glacier Division", "Summit Division",
+                          "Prairie Division", "Coastal Division"}};
+
+// The Central European league's texts are in Windows-1250, each line's
+// words written out in its comment.
+// clang-format off
+constexpr std::array<TeamSpec, 30> CentralTeams{{
+    {"P\xF8" "erov", "Draci", "PRE", "Hranice", "Dr\xE1\xE8" "ata", "HRA"},  // Přerov Draci
+    {"\xD8" "e\xE8" "any", "Ryt\xED\xF8i", "REC", "L\xE1zn\xEC B\xEClohrad", "Pano\x9Ai", "LAZ"},  // Řečany Rytíři
+    {"\xA3\xF3" "d\x9F", "W\xB3\xF3kniarze", "LOD", "Zgierz", "Tkacze", "ZGI"},  // Łódź Włókniarze
+    {"Gy\xF5r", "S\xF3lymok", "GYO", "Mosonmagyar\xF3v\xE1r", "Fi\xF3k\xE1k", "MOS"},  // Győr Sólymok
+    {"\x8Eilina", "Vlci", "ZIL", "Martin", "Vl\xE8" "ata", "MAR"},  // Žilina Vlci
+    {"Krak\xF3w", "Smoki", "KRA", "Wieliczka", "G\xF3rnicy", "WIE"},  // Kraków Smoki
+    {"Brno", "Komety", "BRN", "Blansko", "Meteority", "BLA"},  // Brno Komety
+    {"Sz\xE9kesfeh\xE9rv\xE1r", "Kir\xE1lyok", "SZE", "Duna\xFAjv\xE1ros", "Ac\xE9lbik\xE1k", "DUN"},  // Székesfehérvár Királyok
+    {"\xC8" "esk\xE9 Bud\xECjovice", "Motorist\xE9", "CBU", "P\xEDsek", "Jiskry", "PIS"},  // České Budějovice Motoristé
+    {"Poprad", "Kamz\xED" "ci", "POP", "Spi\x9Ask\xE1 Nov\xE1 Ves", "Kozoro\x9E" "ci", "SNV"},  // Poprad Kamzíci
+    {"Gda\xF1sk", "Lwy", "GDA", "Sopot", "Mewy", "SOP"},  // Gdańsk Lwy
+    {"Debrecen", "Medv\xE9k", "DEB", "Ny\xEDregyh\xE1za", "Bocsok", "NYI"},  // Debrecen Medvék
+    {"Olomouc", "Orli", "OLO", "Prost\xECjov", "Jest\xF8\xE1" "bi", "PRO"},  // Olomouc Orli
+    {"Bratislava", "Sokoli", "BRA", "Senec", "Sokol\xED" "ci", "SEN"},  // Bratislava Sokoli
+    {"Katowice", "Hutnicy", "KAT", "Tychy", "Kowale", "TYC"},  // Katowice Hutnicy
+    {"Miskolc", "Jegesmedv\xE9k", "MIS", "Kazincbarcika", "B\xE1ny\xE1szok", "KAZ"},  // Miskolc Jegesmedvék
+    {"T\xF8inec", "Ocel\xE1\xF8i", "TRI", "Fr\xFD" "dek-M\xEDstek", "Ryt\xED\xF8i", "FRM"},  // Třinec Oceláři
+    {"Ko\x9Aice", "Koh\xFAti", "KOS", "Pre\x9Aov", "Sr\x9Ane", "PRV"},  // Košice Kohúti
+    {"Wroc\xB3" "aw", "Krasnale", "WRO", "Ole\x9Cnica", "Skrzaty", "OLE"},  // Wrocław Krasnale
+    {"P\xE9" "cs", "Farkasok", "PEC", "Szeksz\xE1rd", "K\xF6lyk\xF6k", "SZK"},  // Pécs Farkasok
+    {"Liberec", "B\xEDl\xED Tyg\xF8i", "LIB", "Jablonec", "Tyg\xF8\xED" "ci", "JAB"},  // Liberec Bílí Tygři
+    {"Nitra", "B\xFD" "ci", "NIT", "Topo\xBE\xE8" "any", "Teliatka", "TOP"},  // Nitra Býci
+    {"Sz\xF5reg", "H\xF5s\xF6k", "SZO", "Kistelek", "Csik\xF3k", "KIS"},  // Szőreg Hősök
+    {"Pozna\xF1", "Kozio\xB3ki", "POZ", "Gniezno", "Kruki", "GNI"},  // Poznań Koziołki
+    {"Plze\xF2", "Indi\xE1ni", "PLZ", "Klatovy", "Kojoti", "KLA"},  // Plzeň Indiáni
+    {"Tren\xE8\xEDn", "Dukl\xE1" "ci", "TRE", "Dubnica", "Orl\xED" "ci", "DUB"},  // Trenčín Dukláci
+    {"Bia\xB3ystok", "\xAFubry", "BIA", "\xA3om\xBF" "a", "\xA3osie", "LOM"},  // Białystok Żubry
+    {"Kecskem\xE9t", "Szarvasok", "KEC", "Cegl\xE9" "d", "\xD5zek", "CEG"},  // Kecskemét Szarvasok
+    {"Karlovy Vary", "Energie", "KVA", "Sokolov", "Ban\xED" "ci", "SOK"},  // Karlovy Vary Energie
+    {"Zvolen", "Medvede", "ZVO", "Bansk\xE1 Bystrica", "Barani", "BBY"},  // Zvolen Medvede
+}};
+
+// Jiří, Řehoř, Přemysl, Bořivoj, Radek, Tomáš, Lukáš, Ondřej, Matěj, Vojtěch, Štěpán, Dušan, Ľubomír,
+// Ľudovít, Miroslav, Marek, Łukasz, Paweł, Michał, Wojciech, Zbigniew, Grzegorz, Mikołaj, Przemysław,
+// Bartłomiej, Ádám, Bálint, Ödön, Gergő, Levente, Zsolt, Csaba, Dénes, Ferenc, Gyula, Kristóf, Zoltán,
+// Jenő, Lőrinc, Győző
+constexpr const char* CentralFirstNames[] = {
+    "Ji\xF8\xED", "\xD8" "eho\xF8", "P\xF8" "emysl", "Bo\xF8ivoj", "Radek", "Tom\xE1\x9A", "Luk\xE1\x9A",
+    "Ond\xF8" "ej", "Mat\xECj", "Vojt\xEC" "ch", "\x8At\xECp\xE1n", "Du\x9A" "an", "\xBCubom\xEDr",
+    "\xBCudov\xEDt", "Miroslav", "Marek", "\xA3ukasz", "Pawe\xB3", "Micha\xB3", "Wojciech", "Zbigniew",
+    "Grzegorz", "Miko\xB3" "aj", "Przemys\xB3" "aw", "Bart\xB3omiej", "\xC1" "d\xE1m", "B\xE1lint",
+    "\xD6" "d\xF6n", "Gerg\xF5", "Levente", "Zsolt", "Csaba", "D\xE9nes", "Ferenc", "Gyula",
+    "Krist\xF3" "f", "Zolt\xE1n", "Jen\xF5", "L\xF5rinc", "Gy\xF5z\xF5",
+};
+// Dvoř, Novot, Hořej, Krejč, Procház, Kuč, Wiśn, Kowal, Łuk, Brzęcz, Sójk, Horv, Szőll, Kovác, Ťap,
+// Žďár
+constexpr const char* CentralSurnameHeads[] = {
+    "Dvo\xF8", "Novot", "Ho\xF8" "ej", "Krej\xE8", "Proch\xE1z", "Ku\xE8", "Wi\x9Cn", "Kowal", "\xA3uk",
+    "Brz\xEA" "cz", "S\xF3jk", "Horv", "Sz\xF5ll", "Kov\xE1" "c", "\x8D" "ap", "\x8E\xEF\xE1r",
+};
+// ák, ek, ný, ský, ski, czyk, ewicz, ős, ényi, ár, ik, ůvek, ka, ó
+constexpr const char* CentralSurnameTails[] = {
+    "\xE1k", "ek", "n\xFD", "sk\xFD", "ski", "czyk", "ewicz", "\xF5s", "\xE9nyi", "\xE1r", "ik", "\xF9vek",
+    "ka", "\xF3",
+};
+
+// Aréna, Zimní stadion, Jégcsarnok
+constexpr std::array<const char*, 5> CentralArenaKinds{" Ar\xE9na", " Stadion", " Hala", " Zimn\xED stadion",
+                                                       " J\xE9gcsarnok"};
+
+const Words CentralWords{CentralFirstNames,
+                         CentralSurnameHeads,
+                         CentralSurnameTails,
+                         CentralTeams,
+                         CentralArenaKinds,
+                         {"Konference Z\xE1pad", "Konference V\xFD" "chod"},  // Západ, Východ
+                         {"Divize \x8Aumava", "Div\xEDzia Tatry", "Dywizja Mazury",  // Šumava, Divízia
+                          "\xD5rs\xE9g csoport", "Divize Krkono\x9A" "e", "Dywizja Ba\xB3tyk"}};  // Őrség, Krkonoše, Bałtyk
+// clang-format on
+
 // Places for the full-size league's further teams.
 constexpr std::array<const char*, 12> CityHeads{
     "Vask", "Orl", "Tam", "Bel", "Kor", "Fal", "Sel", "Dran", "Ely", "Mor", "Tavi", "Quor",
@@ -129,19 +226,20 @@ constexpr int32_t MoneyStep = 10000;
 
 class NameMaker {
 public:
-    explicit NameMaker(Prng& r) : r_(r) {}
+    NameMaker(Prng& r, const Words& words) : r_(r), words_(words) {}
     // One draw per statement: the order in which the operands of one
     // expression are evaluated is left to the compiler.
     std::string person() {
-        std::string name = r_.pick(FirstNames);
+        std::string name = r_.pick(words_.firstNames);
         name += ' ';
-        name += r_.pick(SurnameHeads);
-        name += r_.pick(SurnameTails);
+        name += r_.pick(words_.surnameHeads);
+        name += r_.pick(words_.surnameTails);
         return name;
     }
 
 private:
     Prng& r_;
+    const Words& words_;
 };
 
 std::string lowerAscii(std::string s) {
@@ -184,7 +282,8 @@ struct Lineup {
 
 class Generator {
 public:
-    Generator(LeagueData& league, uint64_t seed) : league_(league), r_(seed), names_(r_) {}
+    Generator(LeagueData& league, uint64_t seed, const Words& words = WesternWords)
+        : league_(league), r_(seed), names_(r_, words), arenaKinds_(words.arenaKinds) {}
 
     PlayerInfo& skater(int16_t team, uint8_t position, uint8_t rosterStatus, const Profile& pr) {
         const int16_t number = ++numbers_.skater;
@@ -227,7 +326,7 @@ public:
         t.MessengerId = lowerAscii(spec.abbreviation) + "_gm";
         t.Email = "gm." + lowerAscii(spec.abbreviation) + "@sample-league.invalid";
         t.City = spec.city;
-        t.ArenaName = std::string(spec.city) + ArenaKinds[number % ArenaKinds.size()];
+        t.ArenaName = std::string(spec.city) + arenaKinds_[number % arenaKinds_.size()];
         t.Password = passwordDigest;  // blanks when empty: no password
         t.ArenaCapacity = {r_.range(5000, 8000), r_.range(4000, 6000), r_.range(2500, 4000),
                            r_.range(800, 2000), r_.range(20, 60)};
@@ -406,16 +505,15 @@ private:
     LeagueData& league_;
     Prng r_;
     NameMaker names_;
+    std::span<const char* const> arenaKinds_;
     Numbers numbers_;
 };
 
-void leagueSettings(LeagueInfo& li, const char* key) {
-    li.ConferenceNames[0] = "Aurora Conference";
-    li.ConferenceNames[1] = "Meridian Conference";
-    constexpr std::array<const char*, 6> divisions{"Boreal Division", "Tundra Division",  "Glacier Division",
-                                                   "Summit Division", "Prairie Division", "Coastal Division"};
+void leagueSettings(LeagueInfo& li, const char* key, const Words& words = WesternWords) {
+    li.ConferenceNames[0] = words.conferences[0];
+    li.ConferenceNames[1] = words.conferences[1];
     for (int d = 0; d < 6; ++d) {
-        li.Divisions[d].Name = divisions[d];
+        li.Divisions[d].Name = words.divisions[d];
         li.Divisions[d].Conference = d < 3 ? 1 : 2;
     }
     li.DivisionCount = 6;
@@ -545,17 +643,22 @@ std::string passwordDigest(const std::string& password) {
 
 const char* BuiltSampleLeaguePath() { return DRAVIK_SAMPLE_LEAGUE; }
 
-void BuildSampleLeague(LeagueData& league) {
-    leagueSettings(league.League, "SMP24");
-    Generator gen(league, 0x5A4D504C45ull);
+namespace {
+
+// The sample league in the given words and passwords; the same people,
+// ratings, rosters and lines whatever the words.
+void buildSample(LeagueData& league, const char* key, const Words& words,
+                 std::span<const SamplePassword> passwords) {
+    leagueSettings(league.League, key, words);
+    Generator gen(league, 0x5A4D504C45ull, words);
     std::vector<int16_t> teams;
-    for (int16_t number = 1, spec = 0; spec < static_cast<int16_t>(SampleTeams.size()); ++number) {
+    for (int16_t number = 1, spec = 0; spec < static_cast<int16_t>(words.teams.size()); ++number) {
         if (number == SampleUnusedTeam) continue;
         std::string digest;
-        for (const SamplePassword& p : SamplePasswords)
+        for (const SamplePassword& p : passwords)
             if (p.team == number) digest = passwordDigest(p.password);
         const auto division = static_cast<uint8_t>(spec / 5 + 1);
-        gen.team(number, SampleTeams[spec], division, digest);
+        gen.team(number, words.teams[spec], division, digest);
         league.Teams[number].GamesInSeason = 82;
         teams.push_back(number);
         ++spec;
@@ -565,6 +668,12 @@ void BuildSampleLeague(LeagueData& league) {
     Prng crowd(0x47415445ull);
     schedule(league, crowd, teams, 82, 12);
 }
+
+}  // namespace
+
+void BuildSampleLeague(LeagueData& league) { buildSample(league, "SMP24", WesternWords, SamplePasswords); }
+
+void BuildCentralLeague(LeagueData& league) { buildSample(league, "CEN24", CentralWords, CentralPasswords); }
 
 void BuildFullLeague(LeagueData& league) {
     leagueSettings(league.League, "FUL24");

@@ -1,7 +1,8 @@
 #pragma once
-// The two generated leagues: the sample league (30 teams, for trying the
-// program and for tests) and the full-size league (every record in use, for
-// benchmarks). Both are the same bytes on every run.
+// The generated leagues: the sample league (30 teams, for trying the
+// program and for tests), its Central European twin in Windows-1250 and the
+// full-size league (every record in use, for benchmarks). Each is the same
+// bytes on every run.
 
 #include <array>
 #include <cstdint>
@@ -22,6 +23,15 @@ inline constexpr std::array<SamplePassword, 3> SamplePasswords{{
     {24, "Icing"},
 }};
 
+// The Central European league's teams that have a password (Řečany Rytíři,
+// České Budějovice Motoristé, Szőreg Hősök), and the passwords as
+// Windows-1250 bytes: "řeka", "łyżwa" and "erős".
+inline constexpr std::array<SamplePassword, 3> CentralPasswords{{
+    {2, "\xF8\x65ka"},  // the "e" written as a byte so that it is no hex digit of the "\xF8"
+    {9, "\xB3y\xBFwa"},
+    {24, "er\xF5s"},
+}};
+
 // The sample's team numbers 1..31 are in use but for this one.
 inline constexpr int16_t SampleUnusedTeam = 13;
 
@@ -30,6 +40,11 @@ inline constexpr int16_t SampleUnusedTeam = 13;
 // roster check, coaches, a schedule partly played, day-1 pro and farm lines
 // that pass the lines checks, free agents and draft names.
 void BuildSampleLeague(LeagueData& league);
+
+// Fills `league` (expected erased) with the sample league in Central
+// European words, Czech, Slovak, Polish and Hungarian, in Windows-1250
+// (names with "ř", "ł", "ő"), and the passwords above.
+void BuildCentralLeague(LeagueData& league);
 
 // Fills `league` with the full-size league: 100 teams, 10,000 skaters,
 // 1,000 goalies, 500 coaches and 5,000 schedule entries, rosters and day-1
