@@ -2,6 +2,7 @@
 
 #include <new>
 #include <string>
+#include <vector>
 
 #include "forms/form_manager.h"
 #include "league/env.h"
@@ -175,10 +176,9 @@ void frmFreeAgentClient::ShowPlayer() {
             if (madeOnly && !IsOfferMade(env_.state.FreeAgentOffers[key], league)) return false;
             return person.Team != 0 ? person.ContractYears == 0 : league.ListUnsignedFreeAgents == True;
         };
-        auto add = [&](const std::string& text, int key) {
-            lstPlayers.AddItem(text);
-            lstPlayers.setItemData(lstPlayers.NewIndex(), key);
-        };
+        // Up to 11,000 entries: gathered, then added in one batch.
+        std::vector<ListEntry> entries;
+        auto add = [&](std::string text, int key) { entries.push_back({std::move(text), key}); };
         for (int n = 1; n <= 10000; ++n) {
             const PlayerInfo& p = env_.league.Players[n];
             if (!listed(p, n)) continue;
@@ -194,6 +194,7 @@ void frmFreeAgentClient::ShowPlayer() {
             add(p.Name.trimmed() + " (" + positions[pos::G] + (p.Age < league.RFAAge ? ")*" : ")"),
                 GoalieOffset + p.Number);
         }
+        lstPlayers.AddItems(entries);
         if (lstPlayers.ListCount() > 0) {
             lstPlayers.setListIndex(0);
             return;

@@ -8,7 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "league/overall.h"
-#include "support/market_client.h"
+#include "market/frm_edit_player.h"
+#include "support/offers_client.h"
 
 namespace dravik::test {
 namespace {
@@ -41,9 +42,9 @@ Lines Columns(frmFreeAgentClient& w) {
 // Opening.
 
 TEST(FreeAgentWindow, OpensWithTheTeamTheLimitAndEveryFreeAgentSortedByName) {
-    MarketClient c;
+    OffersClient c;
     c.state().FreeAgentOffers[person::Carl].Salary = 900000;  // left by an earlier opening
-    frmFreeAgentClient* w = c.open();
+    frmFreeAgentClient* w = c.openOffers();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->Visible());
     EXPECT_FALSE(c.main().Visible());
@@ -68,8 +69,8 @@ TEST(FreeAgentWindow, OpensWithTheTeamTheLimitAndEveryFreeAgentSortedByName) {
 }
 
 TEST(FreeAgentWindow, ControlsFollowTheirTabOrderAndTypingLimits) {
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     Lines order;
     for (Control* control : w.tabOrder())
         if (control->focusable() && control->Name() != "txtStats") order.push_back(control->Name());
@@ -100,12 +101,12 @@ class OutsideTheOffSeason : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(OutsideTheOffSeason, TheLimitIsTheBaseLessTheTeamsCount) {
     const LimitCase& p = GetParam();
-    MarketClient c([&](LeagueData& l) {
+    OffersClient c([&](LeagueData& l) {
         l.League.OffSeason = False;
         l.League.OfferLimitBase = p.base;
         l.Teams[Team].OfferLimitTeamCount = p.teamCount;
     });
-    frmFreeAgentClient& w = *c.open();
+    frmFreeAgentClient& w = *c.openOffers();
     EXPECT_EQ(w.lblMaxOffer.Caption(), p.caption);
     EXPECT_EQ(c.league().League.MaxOffers, p.maxOffers);
     EXPECT_EQ(c.league().League.OfferLimitBase, p.baseAfter);
@@ -120,13 +121,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FreeAgentWindow, ALimitPastSixteenBitsEndsTheOpeningWithTheOffersCleared) {
-    MarketClient c([](LeagueData& l) {
+    OffersClient c([](LeagueData& l) {
         l.League.OffSeason = False;
         l.League.OfferLimitBase = -32000;
         l.Teams[Team].OfferLimitTeamCount = 1000;
     });
     c.state().FreeAgentOffers[person::Carl] = FreeAgentOffer{person::Carl, OtherTeam, 900000, 2, 0, {}};
-    frmFreeAgentClient& w = *c.open();
+    frmFreeAgentClient& w = *c.openOffers();
     EXPECT_EQ(c.dialogs.messages(), Lines{"6 - Overflow in FormLoad frmFreeAgentClient!"});
     EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
     EXPECT_EQ(c.offer(person::Carl), FreeAgentOffer{});
@@ -134,10 +135,10 @@ TEST(FreeAgentWindow, ALimitPastSixteenBitsEndsTheOpeningWithTheOffersCleared) {
 }
 
 TEST(FreeAgentWindow, WithoutAValidTeamItOpensEmptyAndItsBoxesStoreNothing) {
-    MarketClient c;
+    OffersClient c;
     c.state().CurrentTeam = 0;
     c.state().FreeAgentOffers[person::Carl] = FreeAgentOffer{person::Carl, 0, 900000, 2, 0, {}};
-    frmFreeAgentClient& w = *c.open();
+    frmFreeAgentClient& w = *c.openOffers();
     EXPECT_EQ(c.dialogs.messages(), Lines{"Integrity Check Failed!"});
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(w.lstPlayers.ListCount(), 0);
@@ -152,20 +153,20 @@ TEST(FreeAgentWindow, WithoutAValidTeamItOpensEmptyAndItsBoxesStoreNothing) {
 // The list.
 
 TEST(FreeAgentWindow, WhoIsListed) {
-    MarketClient c([](LeagueData& l) {
+    OffersClient c([](LeagueData& l) {
         l.League.ListUnsignedFreeAgents = False;
         l.Players[person::Bjorn].InUse = False;
         l.Players[person::Arne].Position = 7;  // no position: left out, the rest listed
     });
-    c.open();
+    c.openOffers();
     EXPECT_EQ(c.entries(), (Lines{"Finn Hauge (LW)-RFA", "Geir Lie (C)-RFA", "Hans Moe (G)*", "Knut Rud (G)*"}));
     // The first entry shown is a young player of another team.
     EXPECT_EQ(c.dialogs.messages(), Lines{"Finn Hauge is not allowed to sign with another team that Norrvik Pike."});
 }
 
 TEST(FreeAgentWindow, TheFilterListsOnlyMadeOffers) {
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     ASSERT_TRUE(c.user.click(w.chkShowPlayerWithOffer));
     EXPECT_EQ(w.lstPlayers.ListCount(), 0);
     EXPECT_EQ(OfferBoxes(w), (Lines{"", "", "", ""}));
@@ -175,7 +176,7 @@ TEST(FreeAgentWindow, TheFilterListsOnlyMadeOffers) {
     EXPECT_TRUE(OfferBoxesDisabled(w));
     // A double click on the empty list opens nothing.
     c.app.forms().run(w, "lstPlayers", "DblClick", w.lstPlayers.DblClick);
-    EXPECT_EQ(c.cardOpenings, 0);
+    EXPECT_EQ(c.window<frmEditPlayer>(), nullptr);
 
     ASSERT_TRUE(c.user.click(w.chkShowPlayerWithOffer));
     c.offerTo("Hans Moe (G)*", "100000", "1");
@@ -208,11 +209,11 @@ class SelectingAnEntry : public ::testing::TestWithParam<ShownCase> {};
 
 TEST_P(SelectingAnEntry, ShowsAgeSalaryAndStatus) {
     const ShownCase& p = GetParam();
-    MarketClient c([](LeagueData& l) {
+    OffersClient c([](LeagueData& l) {
         l.Players[person::Bjorn].Salary = 1250000;
         l.Goalies[8].Salary = 0;
     });
-    frmFreeAgentClient& w = *c.open();
+    frmFreeAgentClient& w = *c.openOffers();
     ASSERT_TRUE(c.pick(p.entry));
     EXPECT_EQ(w.txtAge.Text(), p.age);
     EXPECT_EQ(w.txtSalary.Text(), p.salary);
@@ -229,11 +230,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FreeAgentWindow, FullRatingsWithTheOverallAndNoColumnLeftFromTheOnePersonBefore) {
-    MarketClient c([](LeagueData& l) {
+    OffersClient c([](LeagueData& l) {
         for (int k = 0; k < 15; ++k) l.Players[person::Arne].Ratings[k] = static_cast<int16_t>(50 + k);
         for (int k = 0; k < 13; ++k) l.Goalies[7].Ratings[k] = static_cast<int16_t>(70 + k);
     });
-    frmFreeAgentClient& w = *c.open();
+    frmFreeAgentClient& w = *c.openOffers();
     const std::string skaterOverall = std::to_string(PlayerOverall(c.env(), pos::C, person::Arne));
     EXPECT_EQ(Columns(w), (Lines{"CK=50", "FG=51", "DI=52", "SK=53", "ST=54", "DU=55", "PH=56", "FO=57", "PA=58",
                                  "SC=59", "DF=60", "EX=61", "LD=62", "MO=63", "PO=64", "OV=" + skaterOverall}));
@@ -246,7 +247,7 @@ TEST(FreeAgentWindow, FullRatingsWithTheOverallAndNoColumnLeftFromTheOnePersonBe
 TEST(FreeAgentWindow, GroupedRatingsOfAnyNonZeroSettingShowTheFullSetAndZeroTheGroups) {
     for (const int16_t setting : {int16_t{1}, int16_t{0}}) {
         SCOPED_TRACE(setting);
-        MarketClient c([&](LeagueData& l) {
+        OffersClient c([&](LeagueData& l) {
             l.League.ShowAllRatings = setting;
             l.League.ShowOverallColumn = setting == 0 ? True : False;
             for (int k = 0; k < 15; ++k) l.Players[person::Arne].Ratings[k] = static_cast<int16_t>(50 + k);
@@ -254,7 +255,7 @@ TEST(FreeAgentWindow, GroupedRatingsOfAnyNonZeroSettingShowTheFullSetAndZeroTheG
         // A league load shows 7 columns for any setting but -1.
         c.state().SkaterStatCount = 7;
         c.state().GoalieStatCount = 7;
-        frmFreeAgentClient& w = *c.open();
+        frmFreeAgentClient& w = *c.openOffers();
         if (setting == 1) {
             EXPECT_EQ(Columns(w), (Lines{"CK=50", "FG=51", "DI=52", "SK=53", "ST=54", "DU=55", "PH=56"}));
         } else {
@@ -280,8 +281,8 @@ class YoungPlayer : public ::testing::TestWithParam<YoungCase> {};
 
 TEST_P(YoungPlayer, OfAnotherTeamCannotBeOfferedAnything) {
     const YoungCase& p = GetParam();
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     w.txtComment.setText("typed before");
     ASSERT_TRUE(c.pick(p.entry));
     if (p.refusal) {
@@ -336,8 +337,8 @@ class OfferInput : public ::testing::TestWithParam<InputCase> {};
 
 TEST_P(OfferInput, IsCheckedWhenItsBoxIsLeft) {
     const InputCase& p = GetParam();
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     c.state().FreeAgentOffers[person::Arne] = FreeAgentOffer{person::Arne, 0, 300000, 2, 1000, {}};
     ASSERT_TRUE(c.pick("Bjorn Dahl (D)"));
     ASSERT_TRUE(c.pick("Arne Berg (C)-RFA"));
@@ -386,11 +387,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FreeAgentWindow, AMinimumAboveTheMaximumShowsBothBoundsAndStoresTheMinimum) {
-    MarketClient c([](LeagueData& l) {
+    OffersClient c([](LeagueData& l) {
         l.League.MinSalary = 2000000;
         l.League.MaxSalary = 1000000;
     });
-    frmFreeAgentClient& w = *c.open();
+    frmFreeAgentClient& w = *c.openOffers();
     c.enter(w.txtOffer, "3000000");
     EXPECT_EQ(c.dialogs.messages(), (Lines{"Maximum Salary is $1,000,000", "Minimum Salary is $2,000,000"}));
     EXPECT_EQ(c.offer(person::Arne).Salary, 2000000);
@@ -406,8 +407,8 @@ TEST(FreeAgentWindow, TheCommentTakesNumbersLettersBlanksAndPeriodsOnly) {
     };
     for (const auto& [typed, stored] : cases) {
         SCOPED_TRACE(typed);
-        MarketClient c;
-        frmFreeAgentClient& w = *c.open();
+        OffersClient c;
+        frmFreeAgentClient& w = *c.openOffers();
         c.enter(w.txtComment, typed);
         if (stored) {
             EXPECT_TRUE(c.dialogs.shown().empty());
@@ -421,8 +422,8 @@ TEST(FreeAgentWindow, TheCommentTakesNumbersLettersBlanksAndPeriodsOnly) {
 }
 
 TEST(FreeAgentWindow, AStoredOfferIsShownAgainWithItsCommentTrimmed) {
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     c.offerTo("Arne Berg (C)-RFA", "750000", "3", "25000");
     c.enter(w.txtComment, "  Captain material  ");
     ASSERT_TRUE(c.pick("Bjorn Dahl (D)"));
@@ -432,8 +433,8 @@ TEST(FreeAgentWindow, AStoredOfferIsShownAgainWithItsCommentTrimmed) {
 }
 
 TEST(FreeAgentWindow, LeavingABoxForAnotherEntryStoresIntoTheOfferShownBefore) {
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     c.user.typeText(w.txtOffer, "650000");
     ASSERT_TRUE(c.pick("Hans Moe (G)*"));
     EXPECT_EQ(c.offer(person::Arne).Salary, 650000);
@@ -442,10 +443,10 @@ TEST(FreeAgentWindow, LeavingABoxForAnotherEntryStoresIntoTheOfferShownBefore) {
 }
 
 TEST(FreeAgentWindow, GoalieOneThousandTakesTheLastOffer) {
-    MarketClient c;
-    c.open();
+    OffersClient c;
+    c.openOffers();
     c.offerTo("Ivar Nes (G)", "400000", "2", "0");
-    EXPECT_EQ(c.window().SelectedOfferPlayer, person::Ivar);
+    EXPECT_EQ(c.agents().SelectedOfferPlayer, person::Ivar);
     EXPECT_EQ(c.offer(11000), (FreeAgentOffer{11000, 0, 400000, 2, 0, {}}));
 }
 
@@ -464,8 +465,8 @@ class Search : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(Search, SelectsTheFirstEntryThatHoldsTheText) {
     const SearchCase& p = GetParam();
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     ASSERT_TRUE(c.pick("Ivar Nes (G)"));
     c.dialogs.answerInput(p.typed);
     ASSERT_TRUE(c.user.click(w.cmdSearch));
@@ -487,8 +488,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FreeAgentWindow, AFoundEntryIsShownAsAClickShowsIt) {
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     c.dialogs.answerInput("Dahl");
     ASSERT_TRUE(c.user.click(w.cmdSearch));
     EXPECT_EQ(w.SelectedOfferPlayer, person::Bjorn);
@@ -500,8 +501,8 @@ TEST(FreeAgentWindow, AFoundEntryIsShownAsAClickShowsIt) {
 // The card, closing and opening again.
 
 TEST(FreeAgentWindow, TheCardIsOpenedForTheEntryAndTheOffersOutliveIt) {
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     c.offerTo("Arne Berg (C)-RFA", "750000", "3");
     const struct {
         const char* entry;
@@ -517,13 +518,15 @@ TEST(FreeAgentWindow, TheCardIsOpenedForTheEntryAndTheOffersOutliveIt) {
         EXPECT_EQ(c.state().CurrentPlayerIndex, card.index);
         EXPECT_EQ(c.state().ShowGoalie, card.goalie);
         EXPECT_EQ(c.state().CallerCode, 3);
-        CardStandIn* shown = c.app.forms().get<CardStandIn>();
+        frmEditPlayer* shown = c.window<frmEditPlayer>();
         ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->Visible());
         EXPECT_FALSE(w.Visible());
-        ASSERT_TRUE(c.user.closeWindow(*shown));
+        ASSERT_TRUE(c.click(shown->cmdExit));
+        EXPECT_EQ(c.window<frmEditPlayer>(), nullptr);
         EXPECT_TRUE(w.Visible());
     }
-    EXPECT_EQ(c.cardOpenings, 3);
+    EXPECT_TRUE(c.dialogs.shown().empty());
     EXPECT_EQ(w.lstPlayers.List(w.lstPlayers.ListIndex()), "Bjorn Dahl (D)");
     EXPECT_EQ(c.offer(person::Arne).Salary, 750000);
     ASSERT_TRUE(c.pick("Arne Berg (C)-RFA"));
@@ -531,14 +534,14 @@ TEST(FreeAgentWindow, TheCardIsOpenedForTheEntryAndTheOffersOutliveIt) {
 }
 
 TEST(FreeAgentWindow, ExitReturnsToTheMainWindowAndTheNextOpeningClearsTheOffers) {
-    MarketClient c;
-    frmFreeAgentClient* w = c.open();
+    OffersClient c;
+    frmFreeAgentClient* w = c.openOffers();
     c.offerTo("Arne Berg (C)-RFA", "750000", "3");
     ASSERT_TRUE(c.user.click(w->cmdExit));
     EXPECT_FALSE(c.app.forms().isLoaded<frmFreeAgentClient>());
     EXPECT_TRUE(c.main().Visible());
     EXPECT_EQ(c.offer(person::Arne).Salary, 750000);  // until the next opening
-    w = c.open();
+    w = c.openOffers();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(c.offer(person::Arne), (FreeAgentOffer{person::Arne, 0, 0, 0, 0, {}}));
     EXPECT_EQ(OfferBoxes(*w), (Lines{"0", "0", "0", ""}));
@@ -548,8 +551,8 @@ TEST(FreeAgentWindow, ExitReturnsToTheMainWindowAndTheNextOpeningClearsTheOffers
 // Saving from the window.
 
 TEST(FreeAgentWindow, SaveToFilePressedFromATypedBoxStoresItFirst) {
-    MarketClient c;
-    frmFreeAgentClient& w = *c.open();
+    OffersClient c;
+    frmFreeAgentClient& w = *c.openOffers();
     c.enter(w.txtOffer, "750000");
     c.user.typeText(w.txtDuration, "3");
     ASSERT_TRUE(c.user.click(w.cmdSaveToFile));
@@ -563,12 +566,12 @@ TEST(FreeAgentWindow, SaveToFilePressedFromATypedBoxStoresItFirst) {
 }
 
 TEST(FreeAgentWindow, ANegativeLimitStillSavesOffersToTheTeamsOwnPlayers) {
-    MarketClient c([](LeagueData& l) {
+    OffersClient c([](LeagueData& l) {
         l.League.OffSeason = False;
         l.League.OfferLimitBase = 5;
         l.Teams[Team].OfferLimitTeamCount = 8;
     });
-    frmFreeAgentClient& w = *c.open();
+    frmFreeAgentClient& w = *c.openOffers();
     EXPECT_EQ(c.league().League.MaxOffers, -3);
     c.offerTo("Geir Lie (C)-RFA", "200000", "2");
     ASSERT_TRUE(c.user.click(w.cmdSaveToFile));

@@ -16,7 +16,7 @@
 #include "league/shared.h"
 #include "leaguewriter/builder.h"
 #include "platform/formats.h"
-#include "support/market_league.h"
+#include "support/free_agents.h"
 #include "test_env.h"
 
 // This test program stands in for the C library's rename, so that replacing
@@ -66,7 +66,8 @@ struct OffersEnv : TestEnv {
 
     OffersEnv() {
         InitSharedState(*state, folder.file("ClientTemp.ztm"));
-        BuildMarketLeague(*league);
+        BuildTeamLeague(*league);
+        AddFreeAgents(*league);
     }
     void plain() { settings.set("Settings", "SkipZIPClient", "YES"); }
     // An opened, made offer.

@@ -1,10 +1,6 @@
-#include "market_league.h"
-
-#include <QLocale>
+#include "free_agents.h"
 
 #include "leaguewriter/builder.h"
-#include "platform/formats.h"
-#include "rules/currency.h"
 
 namespace dravik::test {
 
@@ -25,13 +21,8 @@ void freeGoalie(LeagueData& league, int16_t n, int16_t team, uint8_t age, const 
 
 }  // namespace
 
-void BuildMarketLeague(LeagueData& league) {
-    static const LocaleFormats us(QLocale(QLocale::English, QLocale::UnitedStates));
-    SetRulesFormats(&us);
-
+void AddFreeAgents(LeagueData& league) {
     LeagueInfo& info = league.League;
-    leaguewriter::UsePlainSettings(info);
-    info.LeagueKey = LeagueKey;
     info.OffSeason = True;
     info.MaxOffers = 10;
     info.OfferLimitBase = 5;
@@ -39,11 +30,6 @@ void BuildMarketLeague(LeagueData& league) {
     info.YoungPlayerAge = 20;
     info.ListUnsignedFreeAgents = True;
     info.ShowOverallColumn = True;
-
-    leaguewriter::AddTeam(league, Team, TeamName, 2);
-    leaguewriter::AddTeam(league, OtherTeam, "Norrvik Pike", 4);
-    for (int16_t n = 701; n <= 703; ++n) leaguewriter::AddSkater(league, n, Team, pos::C);
-    leaguewriter::AddGoalie(league, 71, Team);
 
     freeSkater(league, 5, OtherTeam, pos::C, 24, "Arne Berg");
     freeSkater(league, 6, OtherTeam, pos::D, 30, "Bjorn Dahl");
@@ -56,12 +42,6 @@ void BuildMarketLeague(LeagueData& league) {
     freeGoalie(league, 1000, 0, 28, "Ivar Nes");
     freeGoalie(league, 8, 0, 19, "Jon Oft");
     freeGoalie(league, 9, OtherTeam, 18, "Knut Rud");
-}
-
-void SetStatCounts(const LeagueData& league, ProgramState& state) {
-    const bool full = league.League.ShowAllRatings == True;
-    state.SkaterStatCount = full ? 15 : 7;
-    state.GoalieStatCount = full ? 13 : 7;
 }
 
 }  // namespace dravik::test
