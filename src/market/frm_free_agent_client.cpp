@@ -23,7 +23,7 @@ namespace {
 constexpr int LabelHeight = 255, BoxHeight = 315;
 constexpr int ListLeft = 120, ListTop = 400, ListWidth = 3600, ListHeight = 5280;
 constexpr int RightLeft = 3960, RightWidth = 5400;
-constexpr int StatLeft = 120, StatStep = 330, StatWidth = 315;
+constexpr int StatLeft = 90, StatStep = 325, StatWidth = 315;
 constexpr int ButtonTop = 6000, ButtonWidth = 1575, ButtonHeight = 375;
 
 constexpr int StatColumns = 16;
