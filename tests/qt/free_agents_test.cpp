@@ -1,6 +1,6 @@
 // The free-agent offers window through the Qt backend, offscreen, on the
-// sample league turned to the off-season with free agents of other teams
-// and a young one: a manager records two offers, is refused the young
+// league writer's off-season sample with free agents of other teams and a
+// young one: a manager records two offers, is refused the young
 // player, reads a card and comes back to his offers, and writes the offers
 // file, which is decoded here.
 
@@ -13,6 +13,8 @@
 #include <QPushButton>
 
 #include "league/files.h"
+#include "leaguewriter/writer.h"
+#include "platform/codepage.h"
 #include "market/frm_edit_player.h"
 #include "support/qt_client.h"
 #include "support/qt_test.h"
@@ -42,36 +44,41 @@ std::string Unpack(const std::string& container) {
 
 TEST(QtFreeAgents, AManagerMakesTwoOffersReadsACardAndWritesTheFile) {
     QtClient client;
+    {
+        auto offSeason = std::make_unique<LeagueData>();
+        leaguewriter::BuildOffSeasonSampleLeague(*offSeason);
+        leaguewriter::WriteLeagueFile(*offSeason, client.league);
+    }
     frmMain& main = client.start();
     LeagueData& league = client.app.league();
     ProgramState& state = client.app.state();
     const int16_t team = 1;
-    ASSERT_EQ(league.Teams[team].InUse, True);
+    ASSERT_EQ(league.League.OffSeason, True);
 
-    // Three skaters of other teams out of contract; the last one young.
-    league.League.OffSeason = True;
-    league.League.MaxOffers = 10;
+    // The writer's out-of-contract skaters of other teams, the last one young.
     std::vector<int16_t> agents;
-    for (int n = 1; n <= 10000 && agents.size() < 3; ++n) {
-        const PlayerInfo& p = league.Players[n];
-        if (p.InUse == True && p.Team != 0 && p.Team != team) agents.push_back(static_cast<int16_t>(n));
+    std::vector<QString> texts;
+    for (int16_t other : leaguewriter::OffSeasonAgentTeams) {
+        for (int n = 1; n <= 10000; ++n) {
+            const PlayerInfo& p = league.Players[n];
+            if (p.InUse != True || p.Team != other) continue;
+            EXPECT_EQ(p.ContractYears, 0);
+            agents.push_back(static_cast<int16_t>(n));
+            const bool rfa = p.Age < league.League.RFAAge;
+            texts.push_back(fromCp1252(p.Name.trimmed() + " (" + state.PositionNames[p.Position] +
+                                       (rfa ? ")-RFA" : ")")));
+            break;
+        }
     }
     ASSERT_EQ(agents.size(), 3u);
-    const char* names[] = {"Aaberg Arne", "Aaberg Bror", "Aaberg Carl"};
-    for (int k = 0; k < 3; ++k) {
-        PlayerInfo& p = league.Players[agents[k]];
-        p.Name = names[k];
-        p.ContractYears = 0;
-        p.Position = pos::C;
-        p.Age = static_cast<uint8_t>(k < 2 ? league.League.RFAAge + 4 : league.League.YoungPlayerAge - 1);
-    }
-    const std::string youngTeam = league.Teams[league.Players[agents[2]].Team].Name.trimmed();
+    const PlayerInfo& young = league.Players[agents[2]];
+    ASSERT_LT(young.Age, league.League.YoungPlayerAge);
 
-    std::vector<std::string> boxes;
+    std::vector<QString> boxes;
     DialogAnswerer answerer([&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         ASSERT_NE(box, nullptr);
-        boxes.push_back(box->text().toStdString());
+        boxes.push_back(box->text());
         mouseClick(box->button(QMessageBox::Ok));
     });
 
@@ -81,15 +88,24 @@ TEST(QtFreeAgents, AManagerMakesTwoOffersReadsACardAndWritesTheFile) {
     frmFreeAgentClient* w = client.app.forms().get<frmFreeAgentClient>();
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(client.backend.window(*w)->isVisible());
+    EXPECT_EQ(w->lblMaxOffer.Caption(), "You can make 10 offers in total.");
     auto* list = qobject_cast<QListWidget*>(client.backend.widget(w->lstPlayers));
     ASSERT_NE(list, nullptr);
-    ASSERT_GE(list->count(), 3);
-    EXPECT_EQ(list->item(0)->text(), "Aaberg Arne (C)");
-    EXPECT_EQ(list->item(1)->text(), "Aaberg Bror (C)");
-    EXPECT_EQ(list->item(2)->text(), "Aaberg Carl (C)-RFA");
+    std::vector<QListWidgetItem*> rows;
+    for (const QString& text : texts) {
+        const auto found = list->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << text.toStdString();
+        rows.push_back(found[0]);
+    }
+    boxes.clear();  // the first entry may be anyone
 
-    auto clickRow = [&](int row) {
-        mouseClick(list->viewport(), list->visualItemRect(list->item(row)).center());
+    auto rowCentre = [&](QListWidgetItem* row) {
+        list->scrollToItem(row);
+        settle();
+        return list->visualItemRect(row).center();
+    };
+    auto clickRow = [&](int k) {
+        mouseClick(list->viewport(), rowCentre(rows[k]));
         settle();
     };
     auto type = [&](TextBox& box, const char* text) {
@@ -111,11 +127,12 @@ TEST(QtFreeAgents, AManagerMakesTwoOffersReadsACardAndWritesTheFile) {
 
     clickRow(2);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "Aaberg Carl is not allowed to sign with another team that " + youngTeam + ".");
+    EXPECT_EQ(boxes[0], fromCp1252(young.Name.trimmed() + " is not allowed to sign with another team that " +
+                                   league.Teams[young.Team].Name.trimmed() + "."));
     EXPECT_FALSE(client.backend.widget(w->txtOffer)->isEnabled());
 
     // The card of the first one, and back.
-    mouseDoubleClick(list->viewport(), list->visualItemRect(list->item(0)).center());
+    mouseDoubleClick(list->viewport(), rowCentre(rows[0]));
     settle();
     frmEditPlayer* card = client.app.forms().get<frmEditPlayer>();
     ASSERT_NE(card, nullptr);
@@ -136,11 +153,14 @@ TEST(QtFreeAgents, AManagerMakesTwoOffersReadsACardAndWritesTheFile) {
     ASSERT_EQ(boxes.size(), 1u);
     // The box breaks its lines where the summary has CR LF, and at the CR
     // left where the last line feed was taken off.
-    EXPECT_EQ(boxes[0], "Aaberg Arne was offer $750,000 for 2 year(s) with $0 in bonus.\n"
-                        "Aaberg Bror was offer $1,200,000 for 3 year(s) with $50,000 in bonus.\n"
-                        "Client league file save for " +
-                            league.Teams[team].Name.trimmed() + " succesfully at " + target + "\n");
-
+    const PlayerInfo& first = league.Players[agents[0]];
+    const PlayerInfo& second = league.Players[agents[1]];
+    EXPECT_EQ(boxes[0], fromCp1252(first.Name.trimmed() + " was offer $750,000 for 2 year(s) with $0 in bonus.\n" +
+                                   second.Name.trimmed() +
+                                   " was offer $1,200,000 for 3 year(s) with $50,000 in bonus.\n"
+                                   "Client league file save for " +
+                                   league.Teams[team].Name.trimmed() + " succesfully at ") +
+                            QString::fromStdString(target) + "\n");
     const std::string image = Unpack(readFile(target));
     ASSERT_EQ(image.size(), 5u * 1014);
     EXPECT_EQ(image.substr(2, 40), "ZELT Free Agents Files Version 1 - Start");

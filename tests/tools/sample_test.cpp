@@ -214,5 +214,26 @@ TEST(FreeAgentLeagueTest, EveryPersonIsAFreeAgentAndTheRestIsTheFullLeague) {
     }
 }
 
+TEST(OffSeasonSampleTest, TheSampleInItsOffSeasonWithThreeSkatersOfOtherTeamsOutOfContract) {
+    auto league = std::make_unique<LeagueData>();
+    BuildOffSeasonSampleLeague(*league);
+    auto sample = std::make_unique<LeagueData>();
+    BuildSampleLeague(*sample);
+    EXPECT_EQ(league->League.OffSeason, True);
+    std::vector<int> changed;
+    for (int n = 1; n <= 10000; ++n) {
+        if (league->Players[n] == sample->Players[n]) continue;
+        changed.push_back(n);
+        EXPECT_EQ(league->Players[n].ContractYears, 0) << n;
+        EXPECT_NE(sample->Players[n].ContractYears, 0) << n;
+    }
+    ASSERT_EQ(changed.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const PlayerInfo& p = league->Players[changed[k]];
+        EXPECT_EQ(p.Team, OffSeasonAgentTeams[k]);
+        EXPECT_EQ(p.Age < league->League.YoungPlayerAge, k == 2) << changed[k];
+    }
+}
+
 }  // namespace
 }  // namespace dravik::leaguewriter

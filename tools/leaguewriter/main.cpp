@@ -3,6 +3,7 @@
 //   dravik-leaguewriter sample OUT.zcl [--plain]
 //   dravik-leaguewriter full OUT.zcl [--plain]
 //   dravik-leaguewriter freeagents OUT.zcl [--plain]
+//   dravik-leaguewriter offseason OUT.zcl [--plain]
 //
 // --plain writes the record image without compression, as the client reads
 // league files when "SkipZIPClient" is set to YES.
@@ -18,7 +19,7 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: dravik-leaguewriter sample|full|freeagents OUT.zcl [--plain]\n", stderr);
+    std::fputs("usage: dravik-leaguewriter sample|full|freeagents|offseason OUT.zcl [--plain]\n", stderr);
     return 2;
 }
 
@@ -34,11 +35,13 @@ int main(int argc, char** argv) {
         if (std::string(argv[3]) != "--plain") return usage();
         form = FileForm::Plain;
     }
-    if (kind != "sample" && kind != "full" && kind != "freeagents") return usage();
+    if (kind != "sample" && kind != "full" && kind != "freeagents" && kind != "offseason") return usage();
     try {
         auto league = std::make_unique<dravik::LeagueData>();
         if (kind == "sample")
             BuildSampleLeague(*league);
+        else if (kind == "offseason")
+            BuildOffSeasonSampleLeague(*league);
         else if (kind == "full")
             BuildFullLeague(*league);
         else

@@ -597,6 +597,21 @@ void BuildFullLeague(LeagueData& league) {
     schedule(league, crowd, teams, 100, 20);
 }
 
+void BuildOffSeasonSampleLeague(LeagueData& league) {
+    BuildSampleLeague(league);
+    league.League.OffSeason = True;
+    for (int16_t team : OffSeasonAgentTeams) {
+        for (int n = 1; n <= 10000; ++n) {
+            PlayerInfo& p = league.Players[n];
+            if (p.InUse != True || p.Team != team) continue;
+            p.ContractYears = 0;
+            if (team == OffSeasonAgentTeams.back())
+                p.Age = static_cast<uint8_t>(league.League.YoungPlayerAge - 1);
+            break;
+        }
+    }
+}
+
 void BuildFreeAgentLeague(LeagueData& league) {
     BuildFullLeague(league);
     league.League.ListUnsignedFreeAgents = True;
