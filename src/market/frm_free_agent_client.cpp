@@ -263,15 +263,19 @@ void frmFreeAgentClient::lstPlayers_Click() {
         }
         showRatings(static_cast<int16_t>(key));
 
-        const auto person = [&]<class P>(const P& p) {
+        struct Person {
+            std::string name;
+            int16_t team;
+            int16_t age;
+        };
+        const auto show = [&]<class P>(const P& p) {
             txtAge.setText(std::to_string(p.Age));
             txtSalary.setText(std::to_string(p.Salary));
             lblStatus.setCaption(p.Age < league.RFAAge && p.Team != 0 ? "Status : RFA" : "Status : UFA");
-            return std::pair<std::string, int16_t>(p.Name.trimmed(), p.Team);
+            return Person{p.Name.trimmed(), p.Team, p.Age};
         };
-        const auto [name, team] = goalie ? person(env_.league.Goalies[key - GoalieOffset])
-                                         : person(env_.league.Players[key]);
-        const uint8_t age = goalie ? env_.league.Goalies[key - GoalieOffset].Age : env_.league.Players[key].Age;
+        const auto [name, team, age] =
+            goalie ? show(env_.league.Goalies[key - GoalieOffset]) : show(env_.league.Players[key]);
         if (age < league.YoungPlayerAge && team != 0 && team != env_.state.CurrentTeam) {
             setOfferBoxesEnabled(false);
             txtOffer.setText("0");

@@ -606,7 +606,7 @@ void BuildOffSeasonSampleLeague(LeagueData& league) {
             if (p.InUse != True || p.Team != team) continue;
             p.ContractYears = 0;
             if (team == OffSeasonAgentTeams.back())
-                p.Age = static_cast<uint8_t>(league.League.YoungPlayerAge - 1);
+                p.Age = static_cast<int16_t>(league.League.YoungPlayerAge - 1);
             break;
         }
     }
