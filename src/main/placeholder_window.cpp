@@ -5,7 +5,6 @@
 #include "main/client_app.h"
 #include "main/frm_draft.h"
 #include "main/frm_farm_line.h"
-#include "main/frm_free_agent_client.h"
 #include "main/frm_line.h"
 #include "main/frm_main.h"
 
@@ -60,7 +59,6 @@ void InstallPlaceholderWindows(ClientApp& app) {
     WindowOpeners& o = app.openers();
     o.proLines = [&app](Form& opener) { opener.open<frmLine>(app); };
     o.farmLines = [&app](Form& opener) { opener.open<frmFarmLine>(app); };
-    o.freeAgents = [&app](Form& opener) { opener.open<frmFreeAgentClient>(app); };
     o.draftList = [&app](Form& opener) { opener.open<frmDraft>(app); };
 }
 

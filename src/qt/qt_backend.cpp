@@ -627,7 +627,7 @@ void FormWindow::syncList(ListBox& list, bool items) {
         }
         QStringList middle;
         middle.reserve(n - suffix - prefix);
-        for (int i = prefix; i < n - suffix; ++i) middle.push_back(fromCp1252(list.List(i)));
+        for (int i = prefix; i < n - suffix; ++i) middle.push_back(fromCodePage(list.List(i)));
         view->insertItems(prefix, middle);
         m.texts.erase(m.texts.begin() + prefix, m.texts.begin() + (old - suffix));
         std::vector<std::string> added;

@@ -1,6 +1,6 @@
 // The windows the main window hands over to before they are built: the pro
 // and farm lines windows (opening guard, the day-1 check on closing, the
-// return by CallerFormName), the free-agent and draft windows.
+// return by CallerFormName) and the draft window.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include "leaguewriter/sample.h"
 #include "main/frm_draft.h"
 #include "main/frm_farm_line.h"
-#include "main/frm_free_agent_client.h"
 #include "main/frm_line.h"
 #include "support/test_client.h"
 
@@ -211,8 +210,7 @@ TEST_P(MarketWindow, OpensFromTheMainWindowAndHandsBackWhenClosed) {
     p.t.state().CallerFormName = "untouched";
     ASSERT_TRUE(p.t.user.clickMenu(p.m->*GetParam().item));
     FormManager& forms = p.t.app.forms();
-    Form* window =
-        GetParam().draft ? static_cast<Form*>(forms.get<frmDraft>()) : forms.get<frmFreeAgentClient>();
+    Form* window = forms.get<frmDraft>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->Visible());
     EXPECT_FALSE(p.m->Visible());
@@ -221,15 +219,13 @@ TEST_P(MarketWindow, OpensFromTheMainWindowAndHandsBackWhenClosed) {
 
     ASSERT_TRUE(p.t.user.closeWindow(*window));
     EXPECT_FALSE(forms.isLoaded<frmDraft>());
-    EXPECT_FALSE(forms.isLoaded<frmFreeAgentClient>());
     EXPECT_TRUE(p.m->Visible());
     EXPECT_EQ(forms.activeForm(), p.m);
     EXPECT_TRUE(p.t.dialogs.shown().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, MarketWindow,
-                         ::testing::Values(MarketCase{"FreeAgents", &frmMain::mnuFreeAgents, false},
-                                           MarketCase{"DraftList", &frmMain::mnuDraft, true}),
+                         ::testing::Values(MarketCase{"DraftList", &frmMain::mnuDraft, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MainWindowClosed, TheOtherWindowsGoWithoutTheirUnloadHandlers) {

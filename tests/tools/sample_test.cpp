@@ -245,5 +245,44 @@ TEST(FullLeagueTest, EveryRecordInUse) {
     EXPECT_EQ(league->Players[0], PlayerInfo{}) << "the placeholder is the reader's to make";
 }
 
+TEST(FreeAgentLeagueTest, EveryPersonIsAFreeAgentAndTheRestIsTheFullLeague) {
+    auto league = std::make_unique<LeagueData>();
+    BuildFreeAgentLeague(*league);
+    auto full = std::make_unique<LeagueData>();
+    BuildFullLeague(*full);
+    EXPECT_EQ(league->League.ListUnsignedFreeAgents, True);
+    for (int i = 1; i <= 10000; ++i) {
+        ASSERT_EQ(league->Players[i].ContractYears, 0) << "skater " << i;
+        full->Players[i].ContractYears = 0;
+        ASSERT_EQ(league->Players[i], full->Players[i]) << "skater " << i;
+    }
+    for (int i = 1; i <= 1000; ++i) {
+        ASSERT_EQ(league->Goalies[i].ContractYears, 0) << "goalie " << i;
+        full->Goalies[i].ContractYears = 0;
+        ASSERT_EQ(league->Goalies[i], full->Goalies[i]) << "goalie " << i;
+    }
+}
+
+TEST(OffSeasonSampleTest, TheSampleInItsOffSeasonWithThreeSkatersOfOtherTeamsOutOfContract) {
+    auto league = std::make_unique<LeagueData>();
+    BuildOffSeasonSampleLeague(*league);
+    auto sample = std::make_unique<LeagueData>();
+    BuildSampleLeague(*sample);
+    EXPECT_EQ(league->League.OffSeason, True);
+    std::vector<int> changed;
+    for (int n = 1; n <= 10000; ++n) {
+        if (league->Players[n] == sample->Players[n]) continue;
+        changed.push_back(n);
+        EXPECT_EQ(league->Players[n].ContractYears, 0) << n;
+        EXPECT_NE(sample->Players[n].ContractYears, 0) << n;
+    }
+    ASSERT_EQ(changed.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const PlayerInfo& p = league->Players[changed[k]];
+        EXPECT_EQ(p.Team, OffSeasonAgentTeams[k]);
+        EXPECT_EQ(p.Age < league->League.YoungPlayerAge, k == 2) << changed[k];
+    }
+}
+
 }  // namespace
 }  // namespace dravik::leaguewriter

@@ -3,6 +3,8 @@
 //   dravik-leaguewriter sample OUT.zcl [--plain]
 //   dravik-leaguewriter central OUT.zcl [--plain]   (the sample in Windows-1250)
 //   dravik-leaguewriter full OUT.zcl [--plain]
+//   dravik-leaguewriter freeagents OUT.zcl [--plain]
+//   dravik-leaguewriter offseason OUT.zcl [--plain]
 //
 // --plain writes the record image without compression, as the client reads
 // league files when "SkipZIPClient" is set to YES.
@@ -18,7 +20,7 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: dravik-leaguewriter sample|central|full OUT.zcl [--plain]\n", stderr);
+    std::fputs("usage: dravik-leaguewriter sample|central|full|freeagents|offseason OUT.zcl [--plain]\n", stderr);
     return 2;
 }
 
@@ -34,15 +36,20 @@ int main(int argc, char** argv) {
         if (std::string(argv[3]) != "--plain") return usage();
         form = FileForm::Plain;
     }
-    if (kind != "sample" && kind != "central" && kind != "full") return usage();
+    if (kind != "sample" && kind != "central" && kind != "full" && kind != "freeagents" && kind != "offseason")
+        return usage();
     try {
         auto league = std::make_unique<dravik::LeagueData>();
         if (kind == "sample")
             BuildSampleLeague(*league);
         else if (kind == "central")
             BuildCentralLeague(*league);
-        else
+        else if (kind == "offseason")
+            BuildOffSeasonSampleLeague(*league);
+        else if (kind == "full")
             BuildFullLeague(*league);
+        else
+            BuildFreeAgentLeague(*league);
         WriteLeagueFile(*league, out, form);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dravik-leaguewriter: %s\n", e.what());

@@ -706,4 +706,26 @@ void BuildFullLeague(LeagueData& league) {
     schedule(league, crowd, teams, 100, 20);
 }
 
+void BuildOffSeasonSampleLeague(LeagueData& league) {
+    BuildSampleLeague(league);
+    league.League.OffSeason = True;
+    for (int16_t team : OffSeasonAgentTeams) {
+        for (int n = 1; n <= 10000; ++n) {
+            PlayerInfo& p = league.Players[n];
+            if (p.InUse != True || p.Team != team) continue;
+            p.ContractYears = 0;
+            if (team == OffSeasonAgentTeams.back())
+                p.Age = static_cast<int16_t>(league.League.YoungPlayerAge - 1);
+            break;
+        }
+    }
+}
+
+void BuildFreeAgentLeague(LeagueData& league) {
+    BuildFullLeague(league);
+    league.League.ListUnsignedFreeAgents = True;
+    for (int n = 1; n <= 10000; ++n) league.Players[n].ContractYears = 0;
+    for (int g = 1; g <= 1000; ++g) league.Goalies[g].ContractYears = 0;
+}
+
 }  // namespace dravik::leaguewriter

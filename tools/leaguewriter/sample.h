@@ -51,6 +51,18 @@ void BuildCentralLeague(LeagueData& league);
 // lines made like the sample's; the people no team holds are free agents.
 void BuildFullLeague(LeagueData& league);
 
+// The sample league in its off-season, for making free-agent offers: the
+// first skater of each of teams 2, 3 and 4 is out of contract (so the
+// free-agent window lists him beside the teamless ones), the one of team 4
+// younger than the league's young-player age.
+void BuildOffSeasonSampleLeague(LeagueData& league);
+inline constexpr std::array<int16_t, 3> OffSeasonAgentTeams{2, 3, 4};
+
+// The full-size league with every skater and goalie a free agent: none is
+// under contract and the teamless ones are listed, so the free-agent window
+// lists all 11,000 of them.
+void BuildFreeAgentLeague(LeagueData& league);
+
 // Where the build writes the sample league: "Sample League.zcl" in the
 // folder "sample" of the build folder.
 const char* BuiltSampleLeaguePath();

@@ -14,6 +14,7 @@
 #include "leaguewriter/sample.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "market/frm_free_agent_client.h"
 #include "market/install_market.h"
 #include "platform/clock.h"
 #include "platform/formats.h"
@@ -49,6 +50,7 @@ struct QtClient {
 
     QtClient() {
         InstallTeamWindows(app);
+        InstallFreeAgents(app);
         InstallMarketWindows(app);
         dialogs.setOwner([this] { return backend.dialogOwner(); });
         std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
