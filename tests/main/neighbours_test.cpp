@@ -6,7 +6,6 @@
 
 #include "leaguewriter/builder.h"
 #include "leaguewriter/sample.h"
-#include "main/frm_draft.h"
 #include "main/frm_farm_line.h"
 #include "main/frm_free_agent_client.h"
 #include "main/frm_line.h"
@@ -211,8 +210,7 @@ TEST_P(MarketWindow, OpensFromTheMainWindowAndHandsBackWhenClosed) {
     p.t.state().CallerFormName = "untouched";
     ASSERT_TRUE(p.t.user.clickMenu(p.m->*GetParam().item));
     FormManager& forms = p.t.app.forms();
-    Form* window =
-        GetParam().draft ? static_cast<Form*>(forms.get<frmDraft>()) : forms.get<frmFreeAgentClient>();
+    Form* window = forms.get<frmFreeAgentClient>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->Visible());
     EXPECT_FALSE(p.m->Visible());
@@ -220,7 +218,6 @@ TEST_P(MarketWindow, OpensFromTheMainWindowAndHandsBackWhenClosed) {
     EXPECT_EQ(p.t.state().CallerFormName, "untouched");
 
     ASSERT_TRUE(p.t.user.closeWindow(*window));
-    EXPECT_FALSE(forms.isLoaded<frmDraft>());
     EXPECT_FALSE(forms.isLoaded<frmFreeAgentClient>());
     EXPECT_TRUE(p.m->Visible());
     EXPECT_EQ(forms.activeForm(), p.m);
@@ -228,8 +225,7 @@ TEST_P(MarketWindow, OpensFromTheMainWindowAndHandsBackWhenClosed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, MarketWindow,
-                         ::testing::Values(MarketCase{"FreeAgents", &frmMain::mnuFreeAgents, false},
-                                           MarketCase{"DraftList", &frmMain::mnuDraft, true}),
+                         ::testing::Values(MarketCase{"FreeAgents", &frmMain::mnuFreeAgents, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MainWindowClosed, TheOtherWindowsGoWithoutTheirUnloadHandlers) {
