@@ -6,7 +6,7 @@
 #include "league/env.h"
 #include "league/state.h"
 #include "main/client_app.h"
-#include "market/frm_draft.h"
+#include "market/install_market.h"
 #include "platform/clock.h"
 #include "platform/folders.h"
 #include "platform/formats.h"
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     ClientApp client(ClientServices{dialogs, settings, log, clock, lock, shell, formats,
                                     programFolder(ProgramTitle), waitPump()});
     InstallTeamWindows(client);
-    InstallDraftList(client);
+    InstallMarketWindows(client);
     // Before start-up: the main window centres itself on the screen in twips.
     QtBackend backend(client.forms());
     dialogs.setOwner([&backend] { return backend.dialogOwner(); });
