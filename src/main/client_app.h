@@ -52,8 +52,9 @@ struct ClientServices {
 // nothing.
 //
 // The team sheet and the roster window come with their own windows and are
-// empty until those fill them; the lines, free-agent and draft windows
-// start as placeholders of the same class names (placeholder_windows.h).
+// empty until those fill them, as the free-agent window's is; the lines and
+// draft windows start as placeholders of the same class names
+// (placeholder_window.h).
 struct WindowOpeners {
     std::function<void(Form& opener)> teamSheet;   // frmTeam: double click, "&View Team"
     std::function<void(Form& opener)> roster;      // frmRoster: "Set &Roster"

@@ -4,7 +4,6 @@
 #include "league/env.h"
 #include "main/client_app.h"
 #include "main/frm_farm_line.h"
-#include "main/frm_free_agent_client.h"
 #include "main/frm_line.h"
 #include "main/frm_main.h"
 
@@ -59,7 +58,6 @@ void InstallPlaceholderWindows(ClientApp& app) {
     WindowOpeners& o = app.openers();
     o.proLines = [&app](Form& opener) { opener.open<frmLine>(app); };
     o.farmLines = [&app](Form& opener) { opener.open<frmFarmLine>(app); };
-    o.freeAgents = [&app](Form& opener) { opener.open<frmFreeAgentClient>(app); };
 }
 
 }  // namespace dravik

@@ -68,10 +68,14 @@ TeamLinesCheck CheckTeamLinesImage(std::string_view image, const LeagueInfo& lea
 // and its status when that is 0..2 and differs from his own.
 void ApplyTeamLinesImage(std::string_view image, LeagueData& league, ProgramState& state, int16_t team);
 
-// Where the team's lines file goes: the program folder, "/", the team name
-// without blanks and control characters, ".zln"; the name is turned from the
-// league's code page into a native path. Nothing when the name holds "/",
-// which would put the file somewhere else than the program folder.
+// Where a file the client writes for a team goes: the program folder, "/",
+// the team name without blanks and control characters, then the extension
+// (".zln", ".zfa", ".zdr"); the name is turned from the league's code page
+// into a native path. Nothing when the name holds "/", which would put the
+// file somewhere else than the program folder.
+std::optional<std::string> TeamFilePath(const std::string& programFolder, const TeamInfo& team,
+                                        std::string_view extension);
+// The team's lines file.
 std::optional<std::string> TeamLinesPath(const std::string& programFolder, const TeamInfo& team);
 
 enum class SaveResult { Saved, LinesIncomplete, WrongPassword, BadFileName, Failed };

@@ -7,7 +7,8 @@
 
 #include <filesystem>
 
-#include "../team/support/team_client.h"
+#include "market/frm_edit_player.h"
+#include "support/market_client.h"
 #include "leaguewriter/builder.h"
 #include "main/frm_wait.h"
 #include "team/lines_file.h"
@@ -35,16 +36,17 @@ void AddCandidates(LeagueData& l) {
     l.DraftNameList[12] = "Twelve Kid";
 }
 
-struct DraftClient : TeamClient {
+struct DraftClient : MarketClient {
     std::vector<std::string> cards;  // the card's requests: "<index> <goalie> <caller>"
     explicit DraftClient(int16_t fantasy, int16_t entry, int16_t entryBlocked = 0)
-        : TeamClient([=](LeagueData& l) {
+        : MarketClient([=](LeagueData& l) {
               AddCandidates(l);
               l.League.FantasyDraft = fantasy;
               l.League.EntryDraft = entry;
               l.League.EntryDraftBlocked = entryBlocked;
-          }) {
-        InstallDraftList(app);
+          }) {}
+    // Records what the card is asked for instead of opening it.
+    void recordCards() {
         app.openers().playerCard = [this](Form& opener) {
             const ProgramState& s = state();
             cards.push_back(std::to_string(s.CurrentPlayerIndex) + " " + std::to_string(s.ShowGoalie) + " " +
@@ -255,6 +257,7 @@ TEST(DraftWindow, TheSearchTellsCaseApart) {
 // goalie number no goalie carries. Coming back keeps everything.
 TEST(DraftWindow, TheCardIsAskedForTheEntryAndTheWindowWaitsHidden) {
     DraftClient c(True, True);
+    c.recordCards();
     frmDraft& d = c.open();
     choose(c, d, 20012);
     choose(c, d, 10007);
@@ -278,8 +281,45 @@ TEST(DraftWindow, TheCardIsAskedForTheEntryAndTheWindowWaitsHidden) {
     EXPECT_EQ(d.DraftMode(), "Entry Draft");
 }
 
+// The real card: the entry's record shown, and back to the window as it was.
+TEST(DraftWindow, ACardVisitKeepsTheListsTheSelectionAndTheMode) {
+    DraftClient c(True, True);
+    frmDraft& d = c.open();
+    choose(c, d, 901);
+    choose(c, d, 10007);
+    choose(c, d, 20006);
+    c.user.selectItem(d.lstDraftList, 1);
+    const Lines candidates = entries(d.lstPlayers);
+    c.user.doubleClickItem(d.lstDraftList, 1);
+    frmEditPlayer* card = c.window<frmEditPlayer>();
+    ASSERT_NE(card, nullptr);
+    EXPECT_TRUE(card->Visible());
+    EXPECT_FALSE(d.Visible());
+    EXPECT_EQ(card->txtName.Text(), "Gus Goalie");
+    ASSERT_TRUE(c.click(card->cmdExit));
+    EXPECT_TRUE(d.Visible());
+    EXPECT_EQ(c.app.forms().activeForm(), &d);
+    EXPECT_EQ(draftEntries(d.lstDraftList), (Lines{"Zed Able (C)", "Gus Goalie (G)", "Six Prospect"}));
+    EXPECT_EQ(d.lstDraftList.ListIndex(), 1);
+    EXPECT_EQ(entries(d.lstPlayers), candidates);
+    EXPECT_EQ(d.DraftMode(), "Entry Draft");
+
+    // An entry-draft name: the card finds no goalie of that number.
+    c.user.doubleClickItem(d.lstDraftList, 2);
+    card = c.window<frmEditPlayer>();
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(c.state().CurrentPlayerIndex, 10006);
+    EXPECT_EQ(card->lstPlayer.ListCount(), 0);
+    EXPECT_EQ(card->txtName.Text(), "");
+    ASSERT_TRUE(c.click(card->cmdExit));
+    EXPECT_TRUE(d.Visible());
+    // The card's first opening made a center of the skater with no position.
+    EXPECT_EQ(c.dialogs.messages(), Lines{"No Position has no position! He's now center."});
+}
+
 TEST(DraftWindow, ADoubleClickWithNothingSelectedOpensNothing) {
     DraftClient c(True, False);
+    c.recordCards();
     frmDraft& d = c.open();
     c.app.forms().run(d, "lstPlayers", "DblClick", [&] { d.lstPlayers.DblClick(); });
     c.app.forms().run(d, "lstDraftList", "DblClick", [&] { d.lstDraftList.DblClick(); });

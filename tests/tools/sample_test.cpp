@@ -196,5 +196,23 @@ TEST(FullLeagueTest, EveryRecordInUse) {
     EXPECT_EQ(league->Players[0], PlayerInfo{}) << "the placeholder is the reader's to make";
 }
 
+TEST(FreeAgentLeagueTest, EveryPersonIsAFreeAgentAndTheRestIsTheFullLeague) {
+    auto league = std::make_unique<LeagueData>();
+    BuildFreeAgentLeague(*league);
+    auto full = std::make_unique<LeagueData>();
+    BuildFullLeague(*full);
+    EXPECT_EQ(league->League.ListUnsignedFreeAgents, True);
+    for (int i = 1; i <= 10000; ++i) {
+        ASSERT_EQ(league->Players[i].ContractYears, 0) << "skater " << i;
+        full->Players[i].ContractYears = 0;
+        ASSERT_EQ(league->Players[i], full->Players[i]) << "skater " << i;
+    }
+    for (int i = 1; i <= 1000; ++i) {
+        ASSERT_EQ(league->Goalies[i].ContractYears, 0) << "goalie " << i;
+        full->Goalies[i].ContractYears = 0;
+        ASSERT_EQ(league->Goalies[i], full->Goalies[i]) << "goalie " << i;
+    }
+}
+
 }  // namespace
 }  // namespace dravik::leaguewriter

@@ -2,6 +2,7 @@
 //
 //   dravik-leaguewriter sample OUT.zcl [--plain]
 //   dravik-leaguewriter full OUT.zcl [--plain]
+//   dravik-leaguewriter freeagents OUT.zcl [--plain]
 //
 // --plain writes the record image without compression, as the client reads
 // league files when "SkipZIPClient" is set to YES.
@@ -17,7 +18,7 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: dravik-leaguewriter sample|full OUT.zcl [--plain]\n", stderr);
+    std::fputs("usage: dravik-leaguewriter sample|full|freeagents OUT.zcl [--plain]\n", stderr);
     return 2;
 }
 
@@ -33,13 +34,15 @@ int main(int argc, char** argv) {
         if (std::string(argv[3]) != "--plain") return usage();
         form = FileForm::Plain;
     }
-    if (kind != "sample" && kind != "full") return usage();
+    if (kind != "sample" && kind != "full" && kind != "freeagents") return usage();
     try {
         auto league = std::make_unique<dravik::LeagueData>();
         if (kind == "sample")
             BuildSampleLeague(*league);
-        else
+        else if (kind == "full")
             BuildFullLeague(*league);
+        else
+            BuildFreeAgentLeague(*league);
         WriteLeagueFile(*league, out, form);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dravik-leaguewriter: %s\n", e.what());

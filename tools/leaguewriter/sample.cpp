@@ -597,4 +597,11 @@ void BuildFullLeague(LeagueData& league) {
     schedule(league, crowd, teams, 100, 20);
 }
 
+void BuildFreeAgentLeague(LeagueData& league) {
+    BuildFullLeague(league);
+    league.League.ListUnsignedFreeAgents = True;
+    for (int n = 1; n <= 10000; ++n) league.Players[n].ContractYears = 0;
+    for (int g = 1; g <= 1000; ++g) league.Goalies[g].ContractYears = 0;
+}
+
 }  // namespace dravik::leaguewriter

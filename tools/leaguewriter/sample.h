@@ -36,6 +36,11 @@ void BuildSampleLeague(LeagueData& league);
 // lines made like the sample's; the people no team holds are free agents.
 void BuildFullLeague(LeagueData& league);
 
+// The full-size league with every skater and goalie a free agent: none is
+// under contract and the teamless ones are listed, so the free-agent window
+// lists all 11,000 of them.
+void BuildFreeAgentLeague(LeagueData& league);
+
 // Where the build writes the sample league: "Sample League.zcl" in the
 // folder "sample" of the build folder.
 const char* BuiltSampleLeaguePath();

@@ -1,11 +1,13 @@
 #include "market_client.h"
 
+#include "market/frm_free_agent_client.h"
 #include "market/install_market.h"
 
 namespace dravik::test {
 
 MarketClient::MarketClient(const std::function<void(LeagueData&)>& change) : TeamClient(change) {
     InstallMarketWindows(app);
+    InstallFreeAgents(app);
     useRatings(league().League.ShowAllRatings, league().League.ShowOverallColumn);
 }
 
