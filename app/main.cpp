@@ -6,7 +6,6 @@
 #include "league/env.h"
 #include "league/state.h"
 #include "main/client_app.h"
-#include "market/frm_free_agent_client.h"
 #include "market/install_market.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
@@ -39,7 +38,6 @@ int main(int argc, char** argv) {
     ClientApp client(ClientServices{dialogs, settings, log, clock, lock, shell, formats,
                                     programFolder(ProgramTitle), waitPump()});
     InstallTeamWindows(client);
-    InstallFreeAgents(client);
     InstallMarketWindows(client);
     // Before start-up: the main window centres itself on the screen in twips.
     QtBackend backend(client.forms());

@@ -3,7 +3,6 @@
 #include "forms/form_manager.h"
 #include "league/env.h"
 #include "main/client_app.h"
-#include "main/frm_draft.h"
 #include "main/frm_farm_line.h"
 #include "main/frm_line.h"
 #include "main/frm_main.h"
@@ -59,7 +58,6 @@ void InstallPlaceholderWindows(ClientApp& app) {
     WindowOpeners& o = app.openers();
     o.proLines = [&app](Form& opener) { opener.open<frmLine>(app); };
     o.farmLines = [&app](Form& opener) { opener.open<frmFarmLine>(app); };
-    o.draftList = [&app](Form& opener) { opener.open<frmDraft>(app); };
 }
 
 }  // namespace dravik

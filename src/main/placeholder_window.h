@@ -1,6 +1,7 @@
 #pragma once
-// Stand-ins for the windows of the lines editors and the draft list until
-// those windows are built: each opens and closes as its window will (the opening guard and the hand-over back to its caller)
+// Stand-ins for the windows of the lines editors until those windows are
+// built: each opens and closes as its window will (the opening guard and the
+// hand-over back to its caller)
 // and shows nothing but a note and an Exit button. Each is replaced whole
 // by its real window, which then fills its opener in WindowOpeners.
 
@@ -43,7 +44,7 @@ private:
 // The loaded window of that name, or null.
 Form* FindLoadedWindow(FormManager& forms, std::string_view name);
 
-// Points the lines and draft openers at the placeholders.
+// Points the lines openers at the placeholders.
 void InstallPlaceholderWindows(ClientApp& app);
 
 }  // namespace dravik

@@ -2,13 +2,17 @@
 
 #include "forms/form_manager.h"
 #include "main/client_app.h"
+#include "market/frm_draft.h"
 #include "market/frm_edit_player.h"
+#include "market/frm_free_agent_client.h"
 
 namespace dravik {
 
 void InstallMarketWindows(ClientApp& app) {
     WindowOpeners& o = app.openers();
     o.playerCard = [&app](Form& opener) { opener.open<frmEditPlayer>(app); };
+    InstallFreeAgents(app);
+    InstallDraftList(app);
 }
 
 }  // namespace dravik

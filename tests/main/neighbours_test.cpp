@@ -1,12 +1,11 @@
 // The windows the main window hands over to before they are built: the pro
 // and farm lines windows (opening guard, the day-1 check on closing, the
-// return by CallerFormName) and the draft window.
+// return by CallerFormName).
 
 #include <gtest/gtest.h>
 
 #include "leaguewriter/builder.h"
 #include "leaguewriter/sample.h"
-#include "main/frm_draft.h"
 #include "main/frm_farm_line.h"
 #include "main/frm_line.h"
 #include "support/test_client.h"
@@ -195,38 +194,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ReturnCase{"FarmToAnUnknownWindow", true, "Roster", false, false, true},
                       ReturnCase{"ProToNoWindow", false, "", false, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
-
-struct MarketCase {
-    const char* name;
-    MenuItem frmMain::*item;
-    bool draft;
-};
-void PrintTo(const MarketCase& c, std::ostream* os) { *os << c.name; }
-
-class MarketWindow : public ::testing::TestWithParam<MarketCase> {};
-
-TEST_P(MarketWindow, OpensFromTheMainWindowAndHandsBackWhenClosed) {
-    LinesProgram p;
-    p.t.state().CallerFormName = "untouched";
-    ASSERT_TRUE(p.t.user.clickMenu(p.m->*GetParam().item));
-    FormManager& forms = p.t.app.forms();
-    Form* window = forms.get<frmDraft>();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->Visible());
-    EXPECT_FALSE(p.m->Visible());
-    EXPECT_EQ(forms.activeForm(), window);
-    EXPECT_EQ(p.t.state().CallerFormName, "untouched");
-
-    ASSERT_TRUE(p.t.user.closeWindow(*window));
-    EXPECT_FALSE(forms.isLoaded<frmDraft>());
-    EXPECT_TRUE(p.m->Visible());
-    EXPECT_EQ(forms.activeForm(), p.m);
-    EXPECT_TRUE(p.t.dialogs.shown().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, MarketWindow,
-                         ::testing::Values(MarketCase{"DraftList", &frmMain::mnuDraft, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MainWindowClosed, TheOtherWindowsGoWithoutTheirUnloadHandlers) {
     LinesProgram p;
