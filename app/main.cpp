@@ -5,6 +5,7 @@
 
 #include "league/env.h"
 #include "league/state.h"
+#include "lines/lines_window.h"
 #include "main/client_app.h"
 #include "platform/clock.h"
 #include "platform/folders.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     ClientApp client(ClientServices{dialogs, settings, log, clock, lock, shell, formats,
                                     programFolder(ProgramTitle), waitPump()});
     InstallTeamWindows(client);
+    InstallLinesWindows(client);
     // Before start-up: the main window centres itself on the screen in twips.
     QtBackend backend(client.forms());
     dialogs.setOwner([&backend] { return backend.dialogOwner(); });

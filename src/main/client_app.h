@@ -51,9 +51,10 @@ struct ClientServices {
 // modal, hide the opener (Form::open does all three). An empty opener opens
 // nothing.
 //
-// The team sheet and the roster window come with their own windows and are
-// empty until those fill them; the lines, free-agent and draft windows
-// start as placeholders of the same class names (placeholder_windows.h).
+// The team sheet, the roster and the lines windows come with their own
+// layers and are empty until those fill them; the free-agent and draft
+// windows start as placeholders of the same class names
+// (placeholder_window.h).
 struct WindowOpeners {
     std::function<void(Form& opener)> teamSheet;   // frmTeam: double click, "&View Team"
     std::function<void(Form& opener)> roster;      // frmRoster: "Set &Roster"

@@ -4,9 +4,7 @@
 #include "league/env.h"
 #include "main/client_app.h"
 #include "main/frm_draft.h"
-#include "main/frm_farm_line.h"
 #include "main/frm_free_agent_client.h"
-#include "main/frm_line.h"
 #include "main/frm_main.h"
 
 namespace dravik {
@@ -35,18 +33,18 @@ void PlaceholderWindow::returnToMain() {
     if (frmMain* main = app_.mainWindow()) main->Show();
 }
 
-void PlaceholderWindow::returnToCaller() {
-    Hide();
-    const std::string& caller = env().state.CallerFormName;
+void ReturnToCaller(ClientApp& app, Form& window) {
+    window.Hide();
+    const std::string& caller = app.env().state.CallerFormName;
     Form* back = nullptr;
     if (caller == "Team") {
-        back = FindLoadedWindow(forms(), "frmTeam");
+        back = FindLoadedWindow(app.forms(), "frmTeam");
     } else if (caller != "Main") {
-        IntegrityCheckFailed(env());
+        IntegrityCheckFailed(app.env());
     }
     // The main window also stands in when the window to return to is not
     // there, so the program never sits with no window to close it from.
-    if (!back) back = app_.mainWindow();
+    if (!back) back = app.mainWindow();
     if (back) back->Show();
 }
 
@@ -58,8 +56,6 @@ Form* FindLoadedWindow(FormManager& forms, std::string_view name) {
 
 void InstallPlaceholderWindows(ClientApp& app) {
     WindowOpeners& o = app.openers();
-    o.proLines = [&app](Form& opener) { opener.open<frmLine>(app); };
-    o.farmLines = [&app](Form& opener) { opener.open<frmFarmLine>(app); };
     o.freeAgents = [&app](Form& opener) { opener.open<frmFreeAgentClient>(app); };
     o.draftList = [&app](Form& opener) { opener.open<frmDraft>(app); };
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Stand-ins for the windows of the lines editors, the free-agent offers and
-// the draft list until those windows are built: each opens and closes as
-// its window will (the opening guard and the hand-over back to its caller)
-// and shows nothing but a note and an Exit button. Each is replaced whole
+// Stand-ins for the windows of the free-agent offers and the draft list
+// until those windows are built: each opens and closes as its window will
+// (the hand-over back to its caller) and shows nothing but a note and an
+// Exit button. Each is replaced whole
 // by its real window, which then fills its opener in WindowOpeners.
 
 #include <string>
@@ -27,10 +27,6 @@ protected:
     Env& env();
     // Hides the window and shows the main window.
     void returnToMain();
-    // Hides the window and shows the window CallerFormName names: "Main" or
-    // "Team" (the team sheet). Any other value is an integrity failure; the
-    // main window is shown then, and when the team sheet is not loaded.
-    void returnToCaller();
 
     ClientApp& app_;
 
@@ -44,7 +40,12 @@ private:
 // The loaded window of that name, or null.
 Form* FindLoadedWindow(FormManager& forms, std::string_view name);
 
-// Points the lines, free-agent and draft openers at the placeholders.
+// Hides `window` and shows the window CallerFormName names: "Main" or "Team"
+// (the team sheet). Any other value is an integrity failure; the main window
+// is shown then, and when the team sheet is not loaded.
+void ReturnToCaller(ClientApp& app, Form& window);
+
+// Points the free-agent and draft openers at the placeholders.
 void InstallPlaceholderWindows(ClientApp& app);
 
 }  // namespace dravik

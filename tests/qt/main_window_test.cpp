@@ -24,6 +24,7 @@
 #include "league/files.h"
 #include "league/leagueimage.h"
 #include "leaguewriter/sample.h"
+#include "lines/lines_window.h"
 #include "main/client_app.h"
 #include "main/frm_about.h"
 #include "main/frm_main.h"
@@ -65,6 +66,7 @@ struct QtClient {
 
     QtClient() {
         InstallTeamWindows(app);
+        InstallLinesWindows(app);
         dialogs.setOwner([this] { return backend.dialogOwner(); });
         std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
         settings.set("Settings", "LastLoadLeague", league);
