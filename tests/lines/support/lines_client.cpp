@@ -1,11 +1,20 @@
 #include "lines_client.h"
 
+#include "league/leagueimage.h"
 #include "leaguewriter/builder.h"
 #include "lines/slot_labels.h"
 
 namespace dravik::test {
 
+void AsLoaded(TeamClient& c) {
+    if (c.league().Players[0].InUse != True) MakePlaceholders(c.league());
+    const bool full = c.league().League.ShowAllRatings == True;
+    c.state().SkaterStatCount = full ? 15 : 7;
+    c.state().GoalieStatCount = full ? 13 : 7;
+}
+
 LinesWindow* OpenLines(TeamClient& c, bool farm) {
+    AsLoaded(c);
     c.state().CurrentTeam = Team;
     c.state().CallerFormName = "Main";
     WindowOpeners& o = c.app.openers();

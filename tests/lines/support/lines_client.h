@@ -13,7 +13,11 @@
 
 namespace dravik::test {
 
-// Opens the pro (farm = false) or farm lines window for team 7 through the
+// What a league load sets up beside the records: the placeholders of
+// record 0 (unless the test made them) and the rating column counts.
+void AsLoaded(TeamClient& c);
+
+// After AsLoaded, opens the pro (farm = false) or farm lines window for team 7 through the
 // main window's seam, CallerFormName "Main"; the window, or null when it
 // closed itself.
 LinesWindow* OpenLines(TeamClient& c, bool farm);
