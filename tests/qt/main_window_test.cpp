@@ -38,6 +38,7 @@
 #include "qt/qt_application.h"
 #include "qt/qt_backend.h"
 #include "qt/qt_dialogs.h"
+#include "support/qt_client.h"
 #include "support/qt_test.h"
 #include "team/frm_team.h"
 #include "team/lines_file.h"
@@ -45,41 +46,6 @@
 
 namespace dravik::test {
 namespace {
-
-// The program as app/main.cpp builds it, team windows included, on doubles
-// where the real service would reach outside the test: settings in memory, a
-// lock and shell that record, a clock that moves 10 ms at each reading.
-struct QtClient {
-    QApplication& qt = qtApp();
-    QtDialogs dialogs;
-    MemorySettings settings;
-    LogHooks log;
-    FakeClock clock{0, 10};
-    FakeInstanceLock lock;
-    RecordingShellOpen shell;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    TempDir folder;
-    ClientApp app{ClientServices{dialogs, settings, log, clock, lock, shell, formats, folder.path().string(),
-                                 waitPump()}};
-    QtBackend backend{app.forms()};
-    std::string league = folder.file("Sample League.zcl");
-
-    QtClient() {
-        InstallTeamWindows(app);
-        InstallLinesWindows(app);
-        dialogs.setOwner([this] { return backend.dialogOwner(); });
-        std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
-        settings.set("Settings", "LastLoadLeague", league);
-    }
-    frmMain& start() {
-        EXPECT_TRUE(app.start());
-        settle();
-        return *app.mainWindow();
-    }
-    QListWidget* list(frmMain& main, int division) {
-        return qobject_cast<QListWidget*>(backend.widget(main.lstDivision(division)));
-    }
-};
 
 TEST(QtMainWindow, OpensOnTheSampleLeagueAndShowsTheTeamsInTheirLists) {
     QtClient client;
