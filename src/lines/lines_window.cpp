@@ -24,7 +24,15 @@ constexpr int WindowWidth = 12720, WindowHeight = 9180;
 constexpr int ListLeft = 120, ListTop = 600, ListWidth = 2880, ListHeight = 4200;
 constexpr int TabLeft = 3120, TabTop = 600, TabWidth = 9480, TabHeight = 5760;
 constexpr int PanelTop = 6480, PanelHeight = 840, PairStep = 720, PairWidth = 660;
-constexpr int ButtonTop = 8160, ButtonStep = 1785, ButtonWidth = 1725, ButtonHeight = 495;
+constexpr int ButtonTop = 8160, ButtonGap = 75, ButtonHeight = 495;
+// The command row, left to right; the second place is the pro window's
+// partial automatic lines, left empty in the farm window.
+constexpr int ButtonWidths[] = {1500, 2250, 1275, 1500, 1275, 2850, 960};
+constexpr int buttonLeft(int place) {
+    int left = 120;
+    for (int i = 0; i < place; ++i) left += ButtonWidths[i] + ButtonGap;
+    return left;
+}
 constexpr int LabelHeight = 255;
 // Inside a page.
 constexpr int PageTop = 480, RowStep = 420, HeadingWidth = 1200, SlotLeft = 1440, SlotStep = 1560,
@@ -222,9 +230,9 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     int b = 0;
     for (const auto& [button, text] : buttons) {
         button->setCaption(text);
-        // The pro window's partial automatic lines stands second; see frmLine.
-        const int place = b == 0 ? 0 : b + 1;
-        button->Move(ListLeft + place * ButtonStep, ButtonTop, ButtonWidth, ButtonHeight);
+        // The farm window closes up the partial automatic lines' place.
+        const int place = b == 0 || club.farm ? b : b + 1;
+        button->Move(buttonLeft(place), ButtonTop, ButtonWidths[place], ButtonHeight);
         ++b;
     }
 
@@ -582,7 +590,7 @@ void LinesWindow::slotClick(int id, int index) {
 frmLine::frmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "frmLine", ProClub) {
     partialLine_ = &cmdPartialLine;
     cmdPartialLine.setCaption("Partial Auto Made Lines");
-    cmdPartialLine.Move(120 + ButtonStep, ButtonTop, ButtonWidth, ButtonHeight);
+    cmdPartialLine.Move(buttonLeft(1), ButtonTop, ButtonWidths[1], ButtonHeight);
 }
 
 frmFarmLine::frmFarmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "frmFarmLine", FarmClub) {}
