@@ -228,5 +228,27 @@ TEST(LinesSlots, EveryClickIsTakenAndTheCheckJudgesTheDay) {
     EXPECT_TRUE(c.dialogs.shown().empty());
 }
 
+// The slot handlers have no error handler of their own: a failure is the
+// window manager's standard box, and the program goes on.
+TEST(LinesSlots, AFailingClickEndsInTheStandardBoxAndTheProgramGoesOn) {
+    for (bool farm : {false, true}) {
+        SCOPED_TRACE(farm);
+        TeamClient c;
+        LinesWindow* w = OpenLines(c, farm);
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(Select(c, *w, farm ? "Unknown Player" : "Skater 703"));
+        c.state().CurrentPlayerIndex = 10001;  // no record: another window left it so
+        ASSERT_TRUE(ClickSlot(c, *w, lbl::PenaltyShot, 2));
+        const std::string window = farm ? "frmFarmLine" : "frmLine";
+        EXPECT_EQ(c.dialogs.messages(), Texts{"9 - Subscript out of range in " + window + ".lblPenaltyShot_Click!"});
+        EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
+        EXPECT_FALSE(c.app.forms().ended());
+        EXPECT_TRUE(w->Visible());
+        ASSERT_TRUE(Select(c, *w, farm ? "Unknown Player" : "Skater 703"));
+        EXPECT_TRUE(ClickSlot(c, *w, lbl::PenaltyShot, 2));
+        EXPECT_EQ(DayOf(c, farm, 1).Slots[slot::PenaltyShot + 1], farm ? 0 : 703);
+    }
+}
+
 }  // namespace
 }  // namespace dravik::test
