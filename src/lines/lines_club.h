@@ -28,7 +28,8 @@ struct LinesClub {
 
     // The club's game of a schedule entry.
     bool unplayed(const ScheduleGame& g) const {
-        return farm ? g.FarmScheduled == True && g.FarmPlayed == 0 : g.ProScheduled == True && g.ProPlayed == 0;
+        return farm ? g.FarmScheduled == True && g.FarmPlayed == 0
+                    : g.ProScheduled == True && g.ProPlayed == 0;
     }
     int16_t team1(const ScheduleGame& g) const { return farm ? g.FarmTeam1 : g.ProTeam1; }
     int16_t team2(const ScheduleGame& g) const { return farm ? g.FarmTeam2 : g.ProTeam2; }

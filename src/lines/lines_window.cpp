@@ -54,8 +54,8 @@ std::vector<Shown> placeOrder() {
         for (int id = lbl::NormalTrioC; id <= lbl::NormalTrioD2; ++id) order.push_back({id, i});
     for (int i = 1; i <= 2; ++i)
         for (int id : {lbl::PPTrioC, lbl::PPTrioLW, lbl::PPTrioRW, lbl::PPDuoD1, lbl::PPDuoD2, lbl::FourTrioC,
-                       lbl::FourTrioW, lbl::FourDuoD1, lbl::FourDuoD2, lbl::PKTrioC, lbl::PKTrioW, lbl::PKDuoD1,
-                       lbl::PKDuoD2, lbl::PK3TrioC, lbl::PK3DuoD1, lbl::PK3DuoD2})
+                       lbl::FourTrioW, lbl::FourDuoD1, lbl::FourDuoD2, lbl::PKTrioC, lbl::PKTrioW,
+                       lbl::PKDuoD1, lbl::PKDuoD2, lbl::PK3TrioC, lbl::PK3DuoD1, lbl::PK3DuoD2})
             order.push_back({id, i});
     order.push_back({lbl::StartGoaler, 0});
     order.push_back({lbl::BackupGoaler, 0});
@@ -114,7 +114,8 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     }
 
     TabLine.Move(TabLeft, TabTop, TabWidth, TabHeight);
-    for (const char* page : {"Normal", "PP / 4 vs 4", "Penalty Kill", "Others", "Strategy"}) TabLine.addTab(page);
+    for (const char* page : {"Normal", "PP / 4 vs 4", "Penalty Kill", "Others", "Strategy"})
+        TabLine.addTab(page);
 
     // A block of unit rows on a page: position captions, then per unit its
     // heading and slot labels side by side.
@@ -125,7 +126,8 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
             top += RowStep;
         }
         int column = 0;
-        for (const char* place : places) onPage(caption(place, SlotLeft + column++ * SlotStep, top, SlotWidth), page);
+        for (const char* place : places)
+            onPage(caption(place, SlotLeft + column++ * SlotStep, top, SlotWidth), page);
         top += RowStep;
         for (int unit = headings.LBound(); unit <= headings.UBound(); ++unit) {
             Label& heading = headings(unit);
@@ -154,8 +156,9 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
           {lbl::PK3TrioC, lbl::PK3DuoD1, lbl::PK3DuoD2});
 
     // Others: three columns of five places, then the goalies.
-    const std::pair<const char*, int> columns[] = {
-        {"Penalty Shots", lbl::PenaltyShot}, {"Extra Defensemen", lbl::ExtraDefense}, {"Extra Forwards", lbl::ExtraForward}};
+    const std::pair<const char*, int> columns[] = {{"Penalty Shots", lbl::PenaltyShot},
+                                                   {"Extra Defensemen", lbl::ExtraDefense},
+                                                   {"Extra Forwards", lbl::ExtraForward}};
     for (int c = 0; c < 3; ++c) {
         const int left = 120 + c * 3000;
         onPage(caption(columns[c].first, left, PageTop, 2880), OthersPage);
@@ -220,13 +223,17 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     lblStatLabel(0).setCaption("PO");
 
     caption("Playing the Following Lines :", ListLeft, PanelTop + PanelHeight + 60, 2640);
-    lblPlaying.Move(ListLeft + 2700, PanelTop + PanelHeight + 60, TabLeft + TabWidth - ListLeft - 2700, LabelHeight);
+    lblPlaying.Move(ListLeft + 2700, PanelTop + PanelHeight + 60, TabLeft + TabWidth - ListLeft - 2700,
+                    LabelHeight);
     lblComplete.setCaption("Lines are incomplete");
     lblComplete.Move(ListLeft, PanelTop + PanelHeight + 390, 4800, LabelHeight);
 
-    const std::pair<CommandButton*, const char*> buttons[] = {
-        {&cmdAutoLines, "Auto Made Lines"}, {&cmdCopy, "Copy Lines"},   {&cmdCopyAll, "Copy All Lines"},
-        {&cmdWipeLines, "Wipe Lines"},      {&cmdDebug, "Why are my lines incomplete?"}, {&cmdExit, "Exit"}};
+    const std::pair<CommandButton*, const char*> buttons[] = {{&cmdAutoLines, "Auto Made Lines"},
+                                                              {&cmdCopy, "Copy Lines"},
+                                                              {&cmdCopyAll, "Copy All Lines"},
+                                                              {&cmdWipeLines, "Wipe Lines"},
+                                                              {&cmdDebug, "Why are my lines incomplete?"},
+                                                              {&cmdExit, "Exit"}};
     int b = 0;
     for (const auto& [button, text] : buttons) {
         button->setCaption(text);
@@ -378,8 +385,8 @@ void LinesWindow::ShowPlayer() {
         }
         const int16_t team = env_.state.CurrentTeam;
         auto eligible = [&](const auto& p) {
-            return p.InUse == True && p.Team == team && p.Condition >= 95 && p.RosterStatus == club_.rosterStatus &&
-                   p.Suspension == 0;
+            return p.InUse == True && p.Team == team && p.Condition >= 95 &&
+                   p.RosterStatus == club_.rosterStatus && p.Suspension == 0;
         };
         auto add = [&](const std::string& text, int32_t key) {
             lstPlayer.AddItem(text);
@@ -392,11 +399,13 @@ void LinesWindow::ShowPlayer() {
                 MsgBox(env_, p.Name.trimmed() + " has no position!", mb::OKOnly | mb::Critical);
                 continue;
             }
-            if (chkPosition(p.Position).Value() >= 1) add(p.Name.trimmed(), add32(mul32(p.Number, 10), p.Position));
+            if (chkPosition(p.Position).Value() >= 1)
+                add(p.Name.trimmed(), add32(mul32(p.Number, 10), p.Position));
         }
         for (int n = 1; n <= 1000; ++n) {
             const GoalieInfo& g = env_.league.Goalies[n];
-            if (eligible(g) && chkPosition(5).Value() >= 1) add(g.Name.trimmed(), add32(mul32(g.Number, 10), 5));
+            if (eligible(g) && chkPosition(5).Value() >= 1)
+                add(g.Name.trimmed(), add32(mul32(g.Number, 10), 5));
         }
         // Without a full farm lineup a farm slot may be left empty: these two
         // entries stand for no player.
@@ -467,7 +476,8 @@ void LinesWindow::lstPlayer_Click() {
         }
         if (!goalie) {
             const int16_t team = state.CurrentTeam;
-            lblPlaying.setCaption("(" + std::to_string(club_.playOnLineInteger(env_, team, number, CurrentDay)) +
+            lblPlaying.setCaption("(" +
+                                  std::to_string(club_.playOnLineInteger(env_, team, number, CurrentDay)) +
                                   ") - " + club_.playOnLineString(env_, team, number, CurrentDay));
         }
     } catch (const RuntimeError& e) {
@@ -487,9 +497,11 @@ void LinesWindow::Place() {
         const int16_t game = GameOfDay.at(CurrentDay);
         if (game != 0) {
             const ScheduleGame& g = env_.league.Schedule[game];
-            const int16_t opponent = IsFirstTeamOfDay.at(CurrentDay) == True ? club_.team2(g) : club_.team1(g);
-            lblGame.setCaption("Lines " + std::to_string(CurrentDay) + " - For Game " + std::to_string(g.GameNumber) +
-                               " vs " + club_.name(env_.league.Teams[opponent]).trimmed());
+            const int16_t opponent =
+                IsFirstTeamOfDay.at(CurrentDay) == True ? club_.team2(g) : club_.team1(g);
+            lblGame.setCaption("Lines " + std::to_string(CurrentDay) + " - For Game " +
+                               std::to_string(g.GameNumber) + " vs " +
+                               club_.name(env_.league.Teams[opponent]).trimmed());
         }
 
         const DayLines& day = club_.lines(env_, team, CurrentDay);
@@ -538,8 +550,8 @@ void LinesWindow::Check() {
     auto showPlaying = [&] {
         if (state.CurrentPlayerIndex == 0 || state.ShowGoalie != 0) return;
         const int16_t n = state.CurrentPlayerIndex;
-        lblPlaying.setCaption("(" + std::to_string(club_.playOnLineInteger(env_, team, n, CurrentDay)) + ") - " +
-                              club_.playOnLineString(env_, team, n, CurrentDay));
+        lblPlaying.setCaption("(" + std::to_string(club_.playOnLineInteger(env_, team, n, CurrentDay)) +
+                              ") - " + club_.playOnLineString(env_, team, n, CurrentDay));
     };
     if (club_.farm) {
         // The farm status tells where he played before the check's repairs.
@@ -565,9 +577,12 @@ bool LinesWindow::takes(const SlotLabel& l) const {
     const ProgramState& state = env_.state;
     const bool goalie = state.ShowGoalie != 0;
     switch (l.rule) {
-        case SlotRule::Skater: return !goalie;
-        case SlotRule::Goalie: return goalie;
-        case SlotRule::ExtraForward: return !goalie && SelectedKind >= 1 && SelectedKind <= 3;
+        case SlotRule::Skater:
+            return !goalie;
+        case SlotRule::Goalie:
+            return goalie;
+        case SlotRule::ExtraForward:
+            return !goalie && SelectedKind >= 1 && SelectedKind <= 3;
         case SlotRule::ExtraDefense:
             // The farm's "Unknown Player" (kind 1) may empty an extra-defense place.
             return !goalie && (SelectedKind == 4 || (club_.farm && state.CurrentPlayerIndex == 0));
@@ -581,7 +596,7 @@ void LinesWindow::slotClick(int id, int index) {
     const int16_t n = env_.state.CurrentPlayerIndex;
     shownDay().Slots[SlotLabelWord(l, index)] = n;
     slotLabel(id, index).setCaption(l.rule == SlotRule::Goalie ? env_.league.Goalies[n].Name.trimmed()
-                                                                : env_.league.Players[n].Name.trimmed());
+                                                               : env_.league.Players[n].Name.trimmed());
     Check();
 }
 
@@ -593,7 +608,8 @@ frmLine::frmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "
     cmdPartialLine.Move(buttonLeft(1), ButtonTop, ButtonWidths[1], ButtonHeight);
 }
 
-frmFarmLine::frmFarmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "frmFarmLine", FarmClub) {}
+frmFarmLine::frmFarmLine(FormManager& forms, ClientApp& app)
+    : LinesWindow(forms, app, "frmFarmLine", FarmClub) {}
 
 void InstallLinesWindows(ClientApp& app) {
     WindowOpeners& o = app.openers();

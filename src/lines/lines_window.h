@@ -33,9 +33,9 @@ public:
 
     // Window state, fresh at every opening.
     int16_t CurrentDay = 0;
-    std::array<int16_t, 11> GameOfDay{};         // [1..10]: the schedule entry of each day, 0 = none
-    std::array<Flag, 11> IsFirstTeamOfDay{};     // [1..10]: -1 when the team is the entry's first team
-    int16_t SelectedKind = 0;                    // kind digit of the last list selection
+    std::array<int16_t, 11> GameOfDay{};      // [1..10]: the schedule entry of each day, 0 = none
+    std::array<Flag, 11> IsFirstTeamOfDay{};  // [1..10]: -1 when the team is the entry's first team
+    int16_t SelectedKind = 0;                 // kind digit of the last list selection
     int16_t PointsLeft = 0;
     Flag StrategyLoaded = 0;
 

@@ -27,7 +27,7 @@ struct SlotLabel {
     int8_t count;  // elements 1..count; 0 for a single label
     SlotGroup group;
     bool defense;
-    int8_t place;       // within the unit (C or first forward 1, LW or second 2, RW 3; D 1, 2); 0 for the extras
+    int8_t place;  // within the unit (C or first forward 1, LW or second 2, RW 3; D 1, 2); 0 for the extras
     int8_t goalieWord;  // the two goalie labels: their word; -1 otherwise
     SlotRule rule;
 };
@@ -61,7 +61,6 @@ inline constexpr std::array<SlotLabel, SlotLabelCount> SlotLabels{{
     {"lblExtraDefense", 5, SlotGroup::ExtraDefense, true, 0, -1, SlotRule::ExtraDefense},
     {"lblPenaltyShot", 5, SlotGroup::PenaltyShot, false, 0, -1, SlotRule::Skater},
 }};
-
 
 // The DayLines word of element `index` of a label; -1 when the label has no
 // such element.

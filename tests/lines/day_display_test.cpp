@@ -119,14 +119,16 @@ TEST(LinesPlace, AStoredValueNoRecordOrBarHoldsEndsThePlaceInItsBox) {
         bool slotsDone;            // every slot label filled, the failure in the strategy
     };
     const Case cases[] = {
-        {"a skater slot of 10001", slot::NormalTrio, 10001, "9 - Subscript out of range in Place!", "Skater 701",
-         false},
-        {"a negative skater slot", slot::PenaltyShot + 4, -2, "9 - Subscript out of range in Place!", "Skater 701",
-         false},
-        {"a goalie slot of 1001", slot::BackupGoaler, 1001, "9 - Subscript out of range in Place!", "Skater 701",
-         false},
-        {"a strategy of 7", slot::Strategy + 1, 7, "380 - Invalid property value in Place!", "Skater 701", true},
-        {"a strategy of -1", slot::Strategy, -1, "380 - Invalid property value in Place!", "Skater 701", true},
+        {"a skater slot of 10001", slot::NormalTrio, 10001, "9 - Subscript out of range in Place!",
+         "Skater 701", false},
+        {"a negative skater slot", slot::PenaltyShot + 4, -2, "9 - Subscript out of range in Place!",
+         "Skater 701", false},
+        {"a goalie slot of 1001", slot::BackupGoaler, 1001, "9 - Subscript out of range in Place!",
+         "Skater 701", false},
+        {"a strategy of 7", slot::Strategy + 1, 7, "380 - Invalid property value in Place!", "Skater 701",
+         true},
+        {"a strategy of -1", slot::Strategy, -1, "380 - Invalid property value in Place!", "Skater 701",
+         true},
     };
     for (bool farm : {false, true}) {
         for (const Case& k : cases) {

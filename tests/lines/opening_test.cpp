@@ -75,11 +75,39 @@ TEST(LinesOpening, TheLayoutCaptionsOfEveryControl) {
 
         Texts fixed;
         w->Label1.forEach([&](const Label& l) { fixed.push_back(l.Caption()); });
-        EXPECT_EQ(fixed, (Texts{"C", "LW", "RW", "D", "D",                                    // normal
-                                "PowerPlay", "C", "LW", "RW", "D", "D", "4 vs 4", "C", "W", "D", "D",  // special
-                                "5 vs 4 Penalty Kill", "C", "W", "D", "D", "* vs 3 Penalty Kill", "C", "D", "D",
-                                "Penalty Shots", "Extra Defensemen", "Extra Forwards", "Starting Goalie",
-                                "Backup Goalie", "Strategy", "Minimum # of Goals :", "Save PCT Under :",
+        EXPECT_EQ(fixed, (Texts{"C",
+                                "LW",
+                                "RW",
+                                "D",
+                                "D",  // normal
+                                "PowerPlay",
+                                "C",
+                                "LW",
+                                "RW",
+                                "D",
+                                "D",
+                                "4 vs 4",
+                                "C",
+                                "W",
+                                "D",
+                                "D",  // special
+                                "5 vs 4 Penalty Kill",
+                                "C",
+                                "W",
+                                "D",
+                                "D",
+                                "* vs 3 Penalty Kill",
+                                "C",
+                                "D",
+                                "D",
+                                "Penalty Shots",
+                                "Extra Defensemen",
+                                "Extra Forwards",
+                                "Starting Goalie",
+                                "Backup Goalie",
+                                "Strategy",
+                                "Minimum # of Goals :",
+                                "Save PCT Under :",
                                 "Playing the Following Lines :"}));
 
         for (int i = 1; i <= 4; ++i) EXPECT_EQ(w->lblNormalTrio(i).Caption(), "Lines #" + std::to_string(i));
@@ -140,7 +168,8 @@ TEST(LinesOpening, EveryControlLiesInsideItsContainerWithoutOverlapping) {
             EXPECT_LE(a.bottom, height) << a.c->Name() << a.c->Index();
             for (std::size_t j = i + 1; j < boxes.size(); ++j) {
                 const Box& b = boxes[j];
-                const bool apart = a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+                const bool apart =
+                    a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
                 EXPECT_TRUE(apart) << a.c->Name() << a.c->Index() << " and " << b.c->Name() << b.c->Index();
             }
         }
@@ -154,9 +183,9 @@ struct DaysCase {
     const char* name;
     bool farm;
     Change change;
-    int days;                       // 0: the day bar disabled
-    std::vector<int16_t> games;     // GameOfDay 1..days
-    std::vector<Flag> firstTeam;    // IsFirstTeamOfDay 1..days
+    int days;                     // 0: the day bar disabled
+    std::vector<int16_t> games;   // GameOfDay 1..days
+    std::vector<Flag> firstTeam;  // IsFirstTeamOfDay 1..days
 };
 
 void PrintTo(const DaysCase& c, std::ostream* os) { *os << c.name; }
@@ -192,75 +221,108 @@ void threeGames(LeagueData& l) {
 
 INSTANTIATE_TEST_SUITE_P(
     Schedules, GameDays,
-    ::testing::Values(
-        DaysCase{"NoNextDayInformation", false,
-                 [](LeagueData& l) {
-                     threeGames(l);
-                     l.League.NextDayInfoAvailable = 0;
-                 },
-                 0, {}, {}},
-        DaysCase{"NextDayInformationFlagOfOne", false,
-                 [](LeagueData& l) {
-                     threeGames(l);
-                     l.League.NextDayInfoAvailable = 1;
-                 },
-                 0, {}, {}},
-        DaysCase{"NextDayInformationDisabled", true,
-                 [](LeagueData& l) {
-                     threeGames(l);
-                     l.League.NextDayInfoDisabled = True;
-                 },
-                 0, {}, {}},
-        DaysCase{"NoGameOfTheTeam", false,
-                 [](LeagueData& l) {
-                     AddGameOfTeam(l, 1, true);
-                     l.Schedule[1].ProTeam1 = 3;
-                 },
-                 0, {}, {}},
-        DaysCase{"AScheduledFlagOfOneIsNoGame", false,
-                 [](LeagueData& l) {
-                     threeGames(l);
-                     l.Schedule[9].ProScheduled = 1;
-                 },
-                 2, {4, 20}, {True, True}},
-        DaysCase{"ThreeGamesEitherSide", false, threeGames, 3, {4, 9, 20}, {True, False, True}},
-        DaysCase{"ThreeFarmGames", true, threeGames, 3, {4, 9, 20}, {True, False, True}},
-        DaysCase{"APlayedGameBetweenIsSkipped", false,
-                 [](LeagueData& l) {
-                     threeGames(l);
-                     l.Schedule[9].ProPlayed = 1;
-                 },
-                 2, {4, 20}, {True, True}},
-        // The farm game of the entry is still to be played: the pro window
-        // ignores it, the farm window takes it.
-        DaysCase{"ProAndFarmApartInThePro", false,
-                 [](LeagueData& l) {
-                     threeGames(l);
-                     l.Schedule[4].ProPlayed = 1;
-                     l.Schedule[20].FarmScheduled = 0;
-                 },
-                 2, {9, 20}, {False, True}},
-        DaysCase{"ProAndFarmApartInTheFarm", true,
-                 [](LeagueData& l) {
-                     threeGames(l);
-                     l.Schedule[4].ProPlayed = 1;
-                     l.Schedule[20].FarmScheduled = 0;
-                 },
-                 2, {4, 9}, {True, False}},
-        DaysCase{"BothSidesCountOnceAsSecond", false,
-                 [](LeagueData& l) {
-                     AddGameOfTeam(l, 6, true);
-                     l.Schedule[6].ProTeam2 = Team;
-                 },
-                 1, {6}, {False}},
-        DaysCase{"OnlyTheFirstTenOfTwelve", false,
-                 [](LeagueData& l) {
-                     for (int16_t e = 1; e <= 12; ++e) AddGameOfTeam(l, static_cast<int16_t>(e * 10), e % 2 == 0);
-                 },
-                 10, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100},
-                 {False, True, False, True, False, True, False, True, False, True}},
-        DaysCase{"TheLastEntryCounts", false, [](LeagueData& l) { AddGameOfTeam(l, 5000, false); }, 1, {5000},
-                 {False}}),
+    ::testing::Values(DaysCase{"NoNextDayInformation",
+                               false,
+                               [](LeagueData& l) {
+                                   threeGames(l);
+                                   l.League.NextDayInfoAvailable = 0;
+                               },
+                               0,
+                               {},
+                               {}},
+                      DaysCase{"NextDayInformationFlagOfOne",
+                               false,
+                               [](LeagueData& l) {
+                                   threeGames(l);
+                                   l.League.NextDayInfoAvailable = 1;
+                               },
+                               0,
+                               {},
+                               {}},
+                      DaysCase{"NextDayInformationDisabled",
+                               true,
+                               [](LeagueData& l) {
+                                   threeGames(l);
+                                   l.League.NextDayInfoDisabled = True;
+                               },
+                               0,
+                               {},
+                               {}},
+                      DaysCase{"NoGameOfTheTeam",
+                               false,
+                               [](LeagueData& l) {
+                                   AddGameOfTeam(l, 1, true);
+                                   l.Schedule[1].ProTeam1 = 3;
+                               },
+                               0,
+                               {},
+                               {}},
+                      DaysCase{"AScheduledFlagOfOneIsNoGame",
+                               false,
+                               [](LeagueData& l) {
+                                   threeGames(l);
+                                   l.Schedule[9].ProScheduled = 1;
+                               },
+                               2,
+                               {4, 20},
+                               {True, True}},
+                      DaysCase{"ThreeGamesEitherSide", false, threeGames, 3, {4, 9, 20}, {True, False, True}},
+                      DaysCase{"ThreeFarmGames", true, threeGames, 3, {4, 9, 20}, {True, False, True}},
+                      DaysCase{"APlayedGameBetweenIsSkipped",
+                               false,
+                               [](LeagueData& l) {
+                                   threeGames(l);
+                                   l.Schedule[9].ProPlayed = 1;
+                               },
+                               2,
+                               {4, 20},
+                               {True, True}},
+                      // The farm game of the entry is still to be played: the pro window
+                      // ignores it, the farm window takes it.
+                      DaysCase{"ProAndFarmApartInThePro",
+                               false,
+                               [](LeagueData& l) {
+                                   threeGames(l);
+                                   l.Schedule[4].ProPlayed = 1;
+                                   l.Schedule[20].FarmScheduled = 0;
+                               },
+                               2,
+                               {9, 20},
+                               {False, True}},
+                      DaysCase{"ProAndFarmApartInTheFarm",
+                               true,
+                               [](LeagueData& l) {
+                                   threeGames(l);
+                                   l.Schedule[4].ProPlayed = 1;
+                                   l.Schedule[20].FarmScheduled = 0;
+                               },
+                               2,
+                               {4, 9},
+                               {True, False}},
+                      DaysCase{"BothSidesCountOnceAsSecond",
+                               false,
+                               [](LeagueData& l) {
+                                   AddGameOfTeam(l, 6, true);
+                                   l.Schedule[6].ProTeam2 = Team;
+                               },
+                               1,
+                               {6},
+                               {False}},
+                      DaysCase{"OnlyTheFirstTenOfTwelve",
+                               false,
+                               [](LeagueData& l) {
+                                   for (int16_t e = 1; e <= 12; ++e)
+                                       AddGameOfTeam(l, static_cast<int16_t>(e * 10), e % 2 == 0);
+                               },
+                               10,
+                               {10, 20, 30, 40, 50, 60, 70, 80, 90, 100},
+                               {False, True, False, True, False, True, False, True, False, True}},
+                      DaysCase{"TheLastEntryCounts",
+                               false,
+                               [](LeagueData& l) { AddGameOfTeam(l, 5000, false); },
+                               1,
+                               {5000},
+                               {False}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LinesDays, TheUpArrowShowsTheNextDayAndStopsAtTheLast) {
@@ -407,7 +469,8 @@ TEST_P(LinesGuard, ATeamOutsideOneToAHundredClosesTheWindowAtOnce) {
     c.state().CurrentTeam = GetParam().team;
     c.state().CallerFormName = "Main";
     WindowOpeners& o = c.app.openers();
-    c.app.forms().run(c.main(), "test", "Open", [&] { (GetParam().farm ? o.farmLines : o.proLines)(c.main()); });
+    c.app.forms().run(c.main(), "test", "Open",
+                      [&] { (GetParam().farm ? o.farmLines : o.proLines)(c.main()); });
 
     EXPECT_EQ(c.dialogs.messages(), Texts{"Integrity Check Failed!"});
     EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);

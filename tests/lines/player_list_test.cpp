@@ -60,17 +60,20 @@ TEST(LinesPlayerList, ListsTheClubsFitPlayersSortedByNameWithTheirKeys) {
     Texts pro = ProRoster();
     pro.insert(pro.begin(), "anna Berg");
     std::vector<int32_t> proKeys{7904, 715, 725};
-    for (int n = 701; n <= 718; ++n) proKeys.push_back(n * 10 + (n <= 704 ? 1 : n <= 708 ? 2 : n <= 712 ? 3 : 4));
+    for (int n = 701; n <= 718; ++n)
+        proKeys.push_back(n * 10 + (n <= 704 ? 1 : n <= 708 ? 2 : n <= 712 ? 3 : 4));
     const Case cases[] = {
         {"pro", false, Candidates, pro, proKeys},
-        {"farm with placeholders", true,
+        {"farm with placeholders",
+         true,
          [](LeagueData& l) {
              Candidates(l);
              l.League.FarmLinesEnabled = True;
          },
          {"Farm Goalie", "Farm Wing", "Farm Wing", "Unknown Goalie", "Unknown Player"},
          {795, 7943, 7974, 320005, 320001}},
-        {"farm with a full lineup", true,
+        {"farm with a full lineup",
+         true,
          [](LeagueData& l) {
              Candidates(l);
              l.League.FarmLinesEnabled = True;
@@ -165,7 +168,8 @@ Panel PanelOf(LinesWindow& w) {
     for (int i = 0; i <= 16; ++i) {
         EXPECT_EQ(w.lblStat(i).Visible(), w.lblStatLabel(i).Visible()) << i;
         if (w.lblStat(i).Visible())
-            p.captions.push_back(std::to_string(i) + ":" + w.lblStatLabel(i).Caption() + "=" + w.lblStat(i).Caption());
+            p.captions.push_back(std::to_string(i) + ":" + w.lblStatLabel(i).Caption() + "=" +
+                                 w.lblStat(i).Caption());
     }
     return p;
 }
@@ -185,25 +189,29 @@ TEST(LinesPlayerList, ASelectionShowsThePlayersRatingsAndWhereHePlays) {
         const char* entry;
         int16_t number, kind;
         Flag goalie;
-        Texts pairs;  // without the overall
+        Texts pairs;              // without the overall
         const char* overallPair;  // "16:OV" etc.; null when hidden
         const char* playing;
     };
-    const Texts fullSkater{"0:PO=C",  "1:CK=1",   "2:FG=2",   "3:DI=3",   "4:SK=4",   "5:ST=5",
-                           "6:DU=6",  "7:PH=7",   "8:FO=8",   "9:PA=9",   "10:SC=10", "11:DF=11",
+    const Texts fullSkater{"0:PO=C",   "1:CK=1",   "2:FG=2",   "3:DI=3",  "4:SK=4",   "5:ST=5",
+                           "6:DU=6",   "7:PH=7",   "8:FO=8",   "9:PA=9",  "10:SC=10", "11:DF=11",
                            "12:EX=12", "13:LD=13", "14:MO=14", "15:PO=15"};
-    const Texts fullGoalie{"0:PO=G",  "1:SK=1",   "2:DU=2",   "3:ST=3",   "4:SZ=4",  "5:AG=5",   "6:RB=6",
-                           "7:SC=7",  "8:HS=8",   "9:RT=9",   "10:EX=10", "11:LD=11", "12:MO=12", "13:PO=13"};
-    const Texts groupedSkater{"0:PO=C", "1:IT=2", "2:PY=5", "3:PC=8", "4:SC=10", "5:DF=11", "6:ME=13", "7:PO=15"};
-    const Texts groupedGoalie{"0:PO=G", "1:PH=3", "2:RD=6", "3:SC=7", "4:HS=8", "5:RT=9", "6:ME=11", "7:PO=13"};
+    const Texts fullGoalie{"0:PO=G", "1:SK=1", "2:DU=2", "3:ST=3",   "4:SZ=4",   "5:AG=5",   "6:RB=6",
+                           "7:SC=7", "8:HS=8", "9:RT=9", "10:EX=10", "11:LD=11", "12:MO=12", "13:PO=13"};
+    const Texts groupedSkater{"0:PO=C",  "1:IT=2",  "2:PY=5",  "3:PC=8",
+                              "4:SC=10", "5:DF=11", "6:ME=13", "7:PO=15"};
+    const Texts groupedGoalie{"0:PO=G", "1:PH=3", "2:RD=6",  "3:SC=7",
+                              "4:HS=8", "5:RT=9", "6:ME=11", "7:PO=13"};
     // Skater 702 is centre of line 2, of the second power-play, penalty-kill,
     // 4 vs 4 and 3-man units, second extra forward and penalty-shot taker.
     const char* where = "(7) - L-2C, PP-2C, 44-2F, PK-2F, PK3-2F, EF-2, PS-2, ";
     const Case cases[] = {
-        {"full ratings with the overall", false, True, True, "Skater 702", 702, 1, False, fullSkater, "16:OV", where},
+        {"full ratings with the overall", false, True, True, "Skater 702", 702, 1, False, fullSkater, "16:OV",
+         where},
         {"a goalie with the overall", false, True, True, "Goalie 71", 71, 5, True, fullGoalie, "14:OV", ""},
         {"grouped ratings", false, 0, True, "Skater 702", 702, 1, False, groupedSkater, "8:OV", where},
-        {"grouped goalie without the overall", false, 0, 0, "Goalie 71", 71, 5, True, groupedGoalie, nullptr, ""},
+        {"grouped goalie without the overall", false, 0, 0, "Goalie 71", 71, 5, True, groupedGoalie, nullptr,
+         ""},
         // Any non-zero value shows the full row's captions and values, but
         // only -1 counts 15 of them at a league load; only -1 adds the overall.
         {"ShowAllRatings 1, ShowOverallColumn 1", false, 1, 1, "Skater 702", 702, 1, False,
@@ -275,13 +283,14 @@ TEST(LinesPlayerList, ASelectionThatFailsKeepsWhatThePanelReceived) {
             l.League.FarmLinesEnabled = True;
             l.League.ShowAllRatings = 0;
             // The grouped means add in 16 bits.
-            AddSkater(l, 794, Team, pos::LW, farm ? status::Farm : status::Dressed, "Strong Man").Ratings.fill(32000);
+            AddSkater(l, 794, Team, pos::LW, farm ? status::Farm : status::Dressed, "Strong Man")
+                .Ratings.fill(32000);
         });
         LinesWindow* w = OpenLines(c, farm);
         ASSERT_NE(w, nullptr);
         ASSERT_TRUE(Select(c, *w, "Strong Man"));
-        EXPECT_EQ(c.dialogs.messages(),
-                  Texts{std::string("6 - Overflow") + (farm ? " in LstPlayer_Click!" : " in lstPlayer_Click!")});
+        EXPECT_EQ(c.dialogs.messages(), Texts{std::string("6 - Overflow") +
+                                              (farm ? " in LstPlayer_Click!" : " in lstPlayer_Click!")});
         EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
         EXPECT_EQ(c.state().CurrentPlayerIndex, 794);
         EXPECT_EQ(PanelOf(*w).captions, Texts{"0:PO=LW"});

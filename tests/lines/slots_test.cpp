@@ -22,15 +22,32 @@ struct MapRow {
     Rule rule;
 };
 const MapRow SlotMap[] = {
-    {"lblNormalTrioC", 4, 0, Skater},   {"lblNormalTrioLW", 4, 4, Skater},  {"lblNormalTrioRW", 4, 8, Skater},
-    {"lblNormalTrioD1", 4, 12, Skater}, {"lblNormalTrioD2", 4, 16, Skater}, {"lblPPTrioC", 2, 20, Skater},
-    {"lblPPTrioLW", 2, 22, Skater},     {"lblPPTrioRW", 2, 24, Skater},     {"lblPPDuoD1", 2, 26, Skater},
-    {"lblPPDuoD2", 2, 28, Skater},      {"lblPKTrioC", 2, 30, Skater},      {"lblPKTrioW", 2, 32, Skater},
-    {"lblPKDuoD1", 2, 34, Skater},      {"lblPKDuoD2", 2, 36, Skater},      {"lbl44TrioC", 2, 38, Skater},
-    {"lbl44TrioW", 2, 40, Skater},      {"lbl44DuoD1", 2, 42, Skater},      {"lbl44DuoD2", 2, 44, Skater},
-    {"lblPK3TrioC", 2, 48, Skater},     {"lblPK3DuoD1", 2, 50, Skater},     {"lblPK3DuoD2", 2, 52, Skater},
-    {"lblStartGoaler", 0, 54, Goalie},  {"lblBackupGoaler", 0, 55, Goalie}, {"lblExtraForward", 5, 56, ExtraForward},
-    {"lblExtraDefense", 5, 61, ExtraDefense}, {"lblPenaltyShot", 5, 66, Skater},
+    {"lblNormalTrioC", 4, 0, Skater},
+    {"lblNormalTrioLW", 4, 4, Skater},
+    {"lblNormalTrioRW", 4, 8, Skater},
+    {"lblNormalTrioD1", 4, 12, Skater},
+    {"lblNormalTrioD2", 4, 16, Skater},
+    {"lblPPTrioC", 2, 20, Skater},
+    {"lblPPTrioLW", 2, 22, Skater},
+    {"lblPPTrioRW", 2, 24, Skater},
+    {"lblPPDuoD1", 2, 26, Skater},
+    {"lblPPDuoD2", 2, 28, Skater},
+    {"lblPKTrioC", 2, 30, Skater},
+    {"lblPKTrioW", 2, 32, Skater},
+    {"lblPKDuoD1", 2, 34, Skater},
+    {"lblPKDuoD2", 2, 36, Skater},
+    {"lbl44TrioC", 2, 38, Skater},
+    {"lbl44TrioW", 2, 40, Skater},
+    {"lbl44DuoD1", 2, 42, Skater},
+    {"lbl44DuoD2", 2, 44, Skater},
+    {"lblPK3TrioC", 2, 48, Skater},
+    {"lblPK3DuoD1", 2, 50, Skater},
+    {"lblPK3DuoD2", 2, 52, Skater},
+    {"lblStartGoaler", 0, 54, Goalie},
+    {"lblBackupGoaler", 0, 55, Goalie},
+    {"lblExtraForward", 5, 56, ExtraForward},
+    {"lblExtraDefense", 5, 61, ExtraDefense},
+    {"lblPenaltyShot", 5, 66, Skater},
 };
 
 Label* FindLabel(LinesWindow& w, const std::string& name, int index) {
@@ -63,7 +80,9 @@ TEST(LinesSlots, EachLabelWritesItsOwnWordOfTheShownDay) {
         ASSERT_NE(w, nullptr);
         std::vector<bool> written(slot::Count, false);
         for (const MapRow& row : SlotMap) {
-            const char* who = row.rule == Goalie ? "Goalie 71" : row.rule == ExtraDefense ? "Skater 713" : "Skater 701";
+            const char* who = row.rule == Goalie         ? "Goalie 71"
+                              : row.rule == ExtraDefense ? "Skater 713"
+                                                         : "Skater 701";
             const int16_t number = row.rule == Goalie ? 71 : row.rule == ExtraDefense ? 713 : 701;
             ASSERT_TRUE(Select(c, *w, who));
             for (int i = row.count == 0 ? 0 : 1; i <= row.count; ++i) {
@@ -81,7 +100,8 @@ TEST(LinesSlots, EachLabelWritesItsOwnWordOfTheShownDay) {
                 written[word] = true;
             }
         }
-        for (int word = 0; word <= slot::LastPlayerSlot; ++word) EXPECT_EQ(written[word], word != 46 && word != 47) << word;
+        for (int word = 0; word <= slot::LastPlayerSlot; ++word)
+            EXPECT_EQ(written[word], word != 46 && word != 47) << word;
         EXPECT_EQ(DayOf(c, farm, 1).Slots[46], 4646);
         EXPECT_EQ(DayOf(c, farm, 1).Slots[47], 4747);
         EXPECT_TRUE(c.dialogs.shown().empty());
@@ -138,8 +158,9 @@ TEST_P(SlotRules, ASlotTakesOnlyWhatItsRuleAllowsAndARefusalDoesNothing) {
         ASSERT_TRUE(Select(c, *w, k.farm ? "Skater 751" : "Skater 701"));
         ASSERT_TRUE(c.user.click(w->chkPosition(2)));  // refilled: nothing highlighted
     }
-    const std::pair<int, int> slots[] = {{lbl::NormalTrioC, 1},   {lbl::PPDuoD2, 2},      {lbl::PenaltyShot, 3},
-                                         {lbl::ExtraForward, 4},  {lbl::ExtraDefense, 5}, {lbl::StartGoaler, 0}};
+    const std::pair<int, int> slots[] = {{lbl::NormalTrioC, 1},  {lbl::PPDuoD2, 2},
+                                         {lbl::PenaltyShot, 3},  {lbl::ExtraForward, 4},
+                                         {lbl::ExtraDefense, 5}, {lbl::StartGoaler, 0}};
     for (int s = 0; s < 6; ++s) {
         const auto [id, index] = slots[s];
         SCOPED_TRACE(SlotLabels[id].name);
@@ -176,17 +197,28 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"ProNothingSelected", false, nullptr, {false, false, false, false, false, false}, 0, ""},
         RuleCase{"ProGoalie", false, "Goalie 72", {false, false, false, false, false, true}, 72, "Goalie 72"},
         RuleCase{"ProCenter", false, "Skater 702", {true, true, true, true, false, false}, 702, "Skater 702"},
-        RuleCase{"ProRightWing", false, "Skater 711", {true, true, true, true, false, false}, 711, "Skater 711"},
+        RuleCase{
+            "ProRightWing", false, "Skater 711", {true, true, true, true, false, false}, 711, "Skater 711"},
         // A defenseman takes a centre's slot, but is no extra forward.
-        RuleCase{"ProDefenseman", false, "Skater 716", {true, true, true, false, true, false}, 716, "Skater 716"},
+        RuleCase{
+            "ProDefenseman", false, "Skater 716", {true, true, true, false, true, false}, 716, "Skater 716"},
         RuleCase{"FarmNothingSelected", true, nullptr, {false, false, false, false, false, false}, 0, ""},
         RuleCase{"FarmCenter", true, "Skater 752", {true, true, true, true, false, false}, 752, "Skater 752"},
-        RuleCase{"FarmDefenseman", true, "Skater 764", {true, true, true, false, true, false}, 764, "Skater 764"},
+        RuleCase{
+            "FarmDefenseman", true, "Skater 764", {true, true, true, false, true, false}, 764, "Skater 764"},
         // The placeholders empty a slot: "Unknown Player" (kind 1) even an
         // extra-defense place.
-        RuleCase{"FarmUnknownPlayer", true, "Unknown Player", {true, true, true, true, true, false}, 0,
+        RuleCase{"FarmUnknownPlayer",
+                 true,
+                 "Unknown Player",
+                 {true, true, true, true, true, false},
+                 0,
                  "Unknown Player"},
-        RuleCase{"FarmUnknownGoalie", true, "Unknown Goalie", {false, false, false, false, false, true}, 0,
+        RuleCase{"FarmUnknownGoalie",
+                 true,
+                 "Unknown Goalie",
+                 {false, false, false, false, false, true},
+                 0,
                  "Unknown Goalie"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -240,7 +272,8 @@ TEST(LinesSlots, AFailingClickEndsInTheStandardBoxAndTheProgramGoesOn) {
         c.state().CurrentPlayerIndex = 10001;  // no record: another window left it so
         ASSERT_TRUE(ClickSlot(c, *w, lbl::PenaltyShot, 2));
         const std::string window = farm ? "frmFarmLine" : "frmLine";
-        EXPECT_EQ(c.dialogs.messages(), Texts{"9 - Subscript out of range in " + window + ".lblPenaltyShot_Click!"});
+        EXPECT_EQ(c.dialogs.messages(),
+                  Texts{"9 - Subscript out of range in " + window + ".lblPenaltyShot_Click!"});
         EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
         EXPECT_FALSE(c.app.forms().ended());
         EXPECT_TRUE(w->Visible());

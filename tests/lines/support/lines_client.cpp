@@ -53,7 +53,8 @@ std::vector<std::string> SlotCaptions(LinesWindow& w) {
         const SlotLabel& l = SlotLabels[id];
         const int first = l.count == 0 ? 0 : 1;
         for (int i = first; i <= l.count; ++i)
-            out.push_back(std::string(l.name) + "(" + std::to_string(i) + ")=" + w.slotLabel(id, i).Caption());
+            out.push_back(std::string(l.name) + "(" + std::to_string(i) +
+                          ")=" + w.slotLabel(id, i).Caption());
     }
     return out;
 }
@@ -66,7 +67,8 @@ DayLines& DayOf(TeamClient& c, bool farm, int day) {
 ScheduleGame& AddGameOfTeam(LeagueData& l, int16_t entry, bool first) {
     l.League.NextDayInfoAvailable = True;
     l.League.NextDayInfoDisabled = False;
-    return first ? leaguewriter::AddGame(l, entry, Team, OtherTeam) : leaguewriter::AddGame(l, entry, OtherTeam, Team);
+    return first ? leaguewriter::AddGame(l, entry, Team, OtherTeam)
+                 : leaguewriter::AddGame(l, entry, OtherTeam, Team);
 }
 
 }  // namespace dravik::test
