@@ -7,6 +7,7 @@
 #include "league/state.h"
 #include "lines/lines_window.h"
 #include "main/client_app.h"
+#include "market/install_market.h"
 #include "platform/clock.h"
 #include "platform/folders.h"
 #include "platform/formats.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
                                     programFolder(ProgramTitle), waitPump()});
     InstallTeamWindows(client);
     InstallLinesWindows(client);
+    InstallMarketWindows(client);
     // Before start-up: the main window centres itself on the screen in twips.
     QtBackend backend(client.forms());
     dialogs.setOwner([&backend] { return backend.dialogOwner(); });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "forms/form.h"
 #include "forms/form_manager.h"
@@ -123,6 +124,53 @@ void ListBox::AddItem(std::string_view text) {
     if (listIndex_ >= pos) ++listIndex_;
     if (anchor_ >= pos) ++anchor_;
     newIndex_ = pos;
+    changed(Prop::Items);
+}
+
+void ListBox::AddItems(std::span<const ListEntry> entries) {
+    if (entries.empty()) return;
+    std::vector<Item> added;
+    added.reserve(entries.size());
+    for (const auto& e : entries) added.push_back(Item{cutAtNul(e.text), e.data, false});
+    if (!sorted_) {
+        items_.insert(items_.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+        newIndex_ = ListCount() - 1;
+        changed(Prop::Items);
+        return;
+    }
+    // Sorting the batch stably and merging it behind equal entries already
+    // there gives the places one insertion after another would.
+    std::vector<std::size_t> order(added.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return compareListText(added[a].text, added[b].text) < 0;
+    });
+    std::vector<Item> merged;
+    merged.reserve(items_.size() + added.size());
+    int listIndex = -1, anchor = -1, newIndex = -1;
+    std::size_t old = 0, next = 0;
+    auto takeOld = [&] {
+        const int at = static_cast<int>(merged.size());
+        if (static_cast<int>(old) == listIndex_) listIndex = at;
+        if (static_cast<int>(old) == anchor_) anchor = at;
+        merged.push_back(std::move(items_[old++]));
+    };
+    auto takeNew = [&] {
+        if (order[next] == added.size() - 1) newIndex = static_cast<int>(merged.size());
+        merged.push_back(std::move(added[order[next++]]));
+    };
+    while (old < items_.size() && next < order.size()) {
+        if (compareListText(added[order[next]].text, items_[old].text) < 0)
+            takeNew();
+        else
+            takeOld();
+    }
+    while (old < items_.size()) takeOld();
+    while (next < order.size()) takeNew();
+    items_ = std::move(merged);
+    listIndex_ = listIndex;
+    anchor_ = anchor;
+    newIndex_ = newIndex;
     changed(Prop::Items);
 }
 

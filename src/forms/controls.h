@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,12 @@ private:
 // one, ListIndex. Extended multi-selection: each entry is selected or not,
 // and the current entry (ListIndex, the one last clicked) is kept apart from
 // the selection.
+// One entry for a batch fill.
+struct ListEntry {
+    std::string text;
+    int32_t data = 0;
+};
+
 class ListBox : public Control {
 public:
     ListBox(Form* form, std::string name);
@@ -81,6 +88,10 @@ public:
     // Inserts at the sorted place (after equal texts), or at the end of an
     // unsorted list; NewIndex tells where. Item data of the new entry is 0.
     void AddItem(std::string_view text);
+    // Adds the entries, with their item data, exactly as AddItem one after
+    // another would (NewIndex: where the last one went), but sorts and
+    // reports the change once: a window filling thousands of entries.
+    void AddItems(std::span<const ListEntry> entries);
     // Index outside the list: error 5.
     void RemoveItem(int index);
     void Clear();

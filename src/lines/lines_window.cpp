@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <utility>
+#include <vector>
 
 #include "forms/form_manager.h"
 #include "league/env.h"
@@ -377,6 +378,9 @@ void LinesWindow::Form_Unload() {
 void LinesWindow::chkPosition_Click(int) { ShowPlayer(); }
 
 void LinesWindow::ShowPlayer() {
+    // Gathered, then added in one batch; a refill that fails still adds what
+    // it had gathered.
+    std::vector<ListEntry> entries;
     try {
         lstPlayer.Clear();
         for (int i = 0; i <= 16; ++i) {
@@ -388,10 +392,7 @@ void LinesWindow::ShowPlayer() {
             return p.InUse == True && p.Team == team && p.Condition >= 95 &&
                    p.RosterStatus == club_.rosterStatus && p.Suspension == 0;
         };
-        auto add = [&](const std::string& text, int32_t key) {
-            lstPlayer.AddItem(text);
-            lstPlayer.setItemData(lstPlayer.NewIndex(), key);
-        };
+        auto add = [&](std::string text, int32_t key) { entries.push_back({std::move(text), key}); };
         for (int n = 1; n <= 10000; ++n) {
             const PlayerInfo& p = env_.league.Players[n];
             if (!eligible(p)) continue;
@@ -413,7 +414,9 @@ void LinesWindow::ShowPlayer() {
             add(env_.league.Players[0].Name.trimmed(), 320001);
             add(env_.league.Goalies[0].Name.trimmed(), 320005);
         }
+        lstPlayer.AddItems(entries);
     } catch (const RuntimeError& e) {
+        lstPlayer.AddItems(entries);
         ShowErrorBox(env_, e, " in ShowPlayer!");
     }
 }

@@ -22,10 +22,12 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTabBar>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -616,11 +618,24 @@ void FormWindow::syncList(ListBox& list, bool items) {
         while (suffix < old - prefix && suffix < n - prefix &&
                m.texts[static_cast<std::size_t>(old - 1 - suffix)] == list.List(n - 1 - suffix))
             ++suffix;
-        for (int i = old - suffix - 1; i >= prefix; --i) delete view->takeItem(i);
-        for (int i = prefix; i < n - suffix; ++i) view->insertItem(i, fromCp1252(list.List(i)));
+        // The changed middle is replaced in one step each way, so a batch
+        // fill of thousands of entries costs one model update, not one each.
+        if (prefix == 0 && suffix == 0) {
+            view->clear();
+        } else {
+            for (int i = old - suffix - 1; i >= prefix; --i) delete view->takeItem(i);
+        }
+        QStringList middle;
+        middle.reserve(n - suffix - prefix);
+        for (int i = prefix; i < n - suffix; ++i) middle.push_back(fromCp1252(list.List(i)));
+        view->insertItems(prefix, middle);
         m.texts.erase(m.texts.begin() + prefix, m.texts.begin() + (old - suffix));
+        std::vector<std::string> added;
+        added.reserve(static_cast<std::size_t>(n - suffix - prefix));
+        for (int i = prefix; i < n - suffix; ++i) added.push_back(list.List(i));
+        m.texts.insert(m.texts.begin() + prefix, std::make_move_iterator(added.begin()),
+                       std::make_move_iterator(added.end()));
         m.selected.assign(static_cast<std::size_t>(n), false);
-        for (int i = prefix; i < n - suffix; ++i) m.texts.insert(m.texts.begin() + i, list.List(i));
         for (int i = 0; i < n; ++i) m.selected[static_cast<std::size_t>(i)] = view->item(i)->isSelected();
         m.current = -2;
     }

@@ -88,6 +88,77 @@ TEST(ListBoxEntries, SortedInsertionAndNewIndex) {
     EXPECT_EQ(l.NewIndex(), 2);
 }
 
+// A batch fill must leave the list exactly as adding the same entries one by
+// one does: order among equal texts, item data, the current entry, the
+// shift-click anchor and NewIndex.
+TEST(ListBoxEntries, ABatchFillMatchesAddingOneByOne) {
+    struct Case {
+        const char* name;
+        bool sorted;
+        bool multi;
+        int current;  // in the three entries already there, -1 none
+        std::vector<ListEntry> batch;
+    } cases[] = {
+        {"sorted, equal texts in the batch and the list", true, false, 1,
+         {{"charlie", 1}, {"Bravo", 2}, {"CHARLIE", 3}, {"Alpha", 4}, {"zulu", 5}, {"bravo", 6}}},
+        {"sorted, all before the current entry", true, false, 2, {{"Aaron", 7}, {"Able", 8}}},
+        {"sorted, the last entry sorts first", true, false, -1, {{"Zed", 1}, {"Moe", 2}, {"Abe", 3}}},
+        {"a text cut at its NUL", true, false, 0, {{std::string("Beta\0junk", 9), 9}}},
+        {"multi-select keeps the anchor", true, true, 1, {{"Bob", 1}, {"Dan", 2}, {"Ace", 3}}},
+        {"unsorted: appended", false, false, 0, {{"Zed", 1}, {"Abe", 2}, {"Moe", 3}}},
+    };
+    auto state = [](const ListBox& l) {
+        std::vector<std::string> out;
+        for (int i = 0; i < l.ListCount(); ++i)
+            out.push_back(l.List(i) + "|" + std::to_string(l.ItemData(i)) + (l.Selected(i) ? "|sel" : ""));
+        out.push_back("current " + std::to_string(l.ListIndex()) + ", new " + std::to_string(l.NewIndex()));
+        return out;
+    };
+    for (const auto& c : cases) {
+        World one, batch;
+        for (World* w : {&one, &batch}) {
+            ListBox& l = w->sheet->lstItems;  // alpha Charlie Delta
+            if (!c.sorted) {
+                l.Clear();
+                l.setSorted(false);
+                for (const char* t : {"Delta", "alpha", "Charlie"}) l.AddItem(t);
+            }
+            l.setMultiSelect(c.multi);
+            if (c.current >= 0) l.setListIndex(c.current);
+        }
+        for (const auto& e : c.batch) {
+            ListBox& l = one.sheet->lstItems;
+            l.AddItem(e.text);
+            l.setItemData(l.NewIndex(), e.data);
+        }
+        batch.sheet->lstItems.AddItems(c.batch);
+        EXPECT_EQ(state(batch.sheet->lstItems), state(one.sheet->lstItems)) << c.name;
+        if (c.multi) {  // a shift-click selects from the anchor the batch moved
+            for (World* w : {&one, &batch}) w->user.selectItem(w->sheet->lstItems, 0, User::Keys::Shift);
+            EXPECT_EQ(state(batch.sheet->lstItems), state(one.sheet->lstItems)) << c.name << ", shift-click";
+        }
+    }
+}
+
+TEST(ListBoxEntries, ABatchFillReportsOneChange) {
+    struct Count : FormObserver {
+        int items = 0;
+        void formChanged(Form&, FormEvent) override {}
+        void controlChanged(Control&, Prop p) override { items += p == Prop::Items; }
+        void menuChanged(MenuItem&, Prop) override {}
+        void programEnded() override {}
+    } count;
+    World w;
+    w.forms.setObserver(&count);
+    std::vector<ListEntry> many;
+    for (int i = 0; i < 1000; ++i) many.push_back({"Player " + std::to_string(i), i});
+    w.sheet->lstItems.AddItems(many);
+    w.sheet->lstItems.AddItems({});
+    EXPECT_EQ(count.items, 1);
+    EXPECT_EQ(w.sheet->lstItems.ListCount(), 1003);
+    w.forms.setObserver(nullptr);
+}
+
 TEST(ListBoxEntries, TheSelectionFollowsItsEntryAndRewritingDoesNotResort) {
     World w;
     ListBox& l = w.sheet->lstItems;  // alpha Charlie Delta

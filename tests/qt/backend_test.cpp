@@ -90,6 +90,14 @@ TEST(QtBackend, DrawsTheWindowInTwipsAndMirrorsModelChanges) {
     p.lstTeams.RemoveItem(0);
     EXPECT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), "Kodiaks");
+    // A batch fill lands around the entries shown; the current one stays current.
+    p.lstTeams.AddItems(std::vector<ListEntry>{{"Bears", 1}, {"Zephyrs", 2}, {"Hornets", 3}});
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+    EXPECT_EQ(shown, (QStringList{"Bears", "Hornets", "Kodiaks", "Lynx", "Ravens", "Zephyrs"}));
+    EXPECT_EQ(list->currentRow(), 3);
+    EXPECT_TRUE(list->item(3)->isSelected());
+    EXPECT_EQ(list->selectedItems().size(), 1);
     p.chkFlag.setValue(1);
     EXPECT_TRUE(world.w<QCheckBox>(p.chkFlag)->isChecked());
     p.txtB.setText("typed by code");

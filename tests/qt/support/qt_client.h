@@ -1,19 +1,21 @@
 #pragma once
-// The program as app/main.cpp builds it, for the Qt tests: the real
-// ClientApp with its window layers and the Qt backend, started on a copy of
-// the built sample league.
+// The program as app/main.cpp builds it, with every window layer installed,
+// for the tests that drive the real windows through the Qt backend.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
 #include <QLocale>
 #include <filesystem>
 #include <string>
 
+#include "league/env.h"
 #include "leaguewriter/sample.h"
 #include "lines/lines_window.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "market/install_market.h"
 #include "platform/clock.h"
 #include "platform/formats.h"
 #include "platform/instance_lock.h"
@@ -28,9 +30,9 @@
 
 namespace dravik::test {
 
-// The program as app/main.cpp builds it, its window layers included, on doubles
-// where the real service would reach outside the test: settings in memory, a
-// lock and shell that record, a clock that moves 10 ms at each reading.
+// The sample league, reopened at start, on doubles where the real service
+// would reach outside the test: settings in memory, a lock and shell that
+// record, a clock that moves 10 ms at each reading.
 struct QtClient {
     QApplication& qt = qtApp();
     QtDialogs dialogs;
@@ -49,6 +51,7 @@ struct QtClient {
     QtClient() {
         InstallTeamWindows(app);
         InstallLinesWindows(app);
+        InstallMarketWindows(app);
         dialogs.setOwner([this] { return backend.dialogOwner(); });
         std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
         settings.set("Settings", "LastLoadLeague", league);
