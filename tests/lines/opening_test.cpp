@@ -363,13 +363,28 @@ TEST(LinesDays, ADayChangeShowsTheDayAndItsStatus) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->lblComplete.Caption(), "Lines are Complete");
     EXPECT_EQ(w->lblNormalTrioC(1).Caption(), "Skater 701");
+    ASSERT_TRUE(Select(c, *w, "Skater 702"));
+    const int selected = w->lstPlayer.ListIndex();
+    ASSERT_TRUE(c.user.click(w->chkPosition(5)));  // goalies off
+    ASSERT_TRUE(Select(c, *w, "Skater 702"));
+
     ASSERT_TRUE(c.user.scroll(w->vscDay, User::Scroll::Track, 2));
     EXPECT_EQ(w->lblComplete.Caption(), "Lines are Incomplete");
     EXPECT_TRUE(w->cmdDebug.Enabled());
     EXPECT_EQ(w->lblNormalTrioC(1).Caption(), "");
+    // The list, its filters and the selection stay; where he plays is told
+    // for the new day.
+    EXPECT_EQ(w->lstPlayer.ListIndex(), selected - 2);
+    EXPECT_EQ(w->lstPlayer.ListCount(), 18);
+    EXPECT_EQ(w->chkPosition(5).Value(), 0);
+    EXPECT_EQ(c.state().CurrentPlayerIndex, 702);
+    EXPECT_TRUE(w->lblStat(0).Visible());
+    EXPECT_EQ(w->lblPlaying.Caption(), "(0) - ");
+
     ASSERT_TRUE(c.user.scroll(w->vscDay, User::Scroll::Track, 1));
     EXPECT_EQ(w->lblComplete.Caption(), "Lines are Complete");
     EXPECT_FALSE(w->cmdDebug.Enabled());
+    EXPECT_EQ(w->lblPlaying.Caption(), "(7) - L-2C, PP-2C, 44-2F, PK-2F, PK3-2F, EF-2, PS-2, ");
 }
 
 // ---------------------------------------------------------------------------
