@@ -25,15 +25,11 @@ constexpr int WindowWidth = 12720, WindowHeight = 9180;
 constexpr int ListLeft = 120, ListTop = 600, ListWidth = 2880, ListHeight = 4200;
 constexpr int TabLeft = 3120, TabTop = 600, TabWidth = 9480, TabHeight = 5760;
 constexpr int PanelTop = 6480, PanelHeight = 840, PairStep = 720, PairWidth = 660;
+// The command row, each button as wide as its caption needs. The pro
+// window's partial automatic lines stands second.
 constexpr int ButtonTop = 8160, ButtonGap = 75, ButtonHeight = 495;
-// The command row, left to right; the second place is the pro window's
-// partial automatic lines, left empty in the farm window.
-constexpr int ButtonWidths[] = {1500, 2250, 1275, 1500, 1275, 2850, 960};
-constexpr int buttonLeft(int place) {
-    int left = 120;
-    for (int i = 0; i < place; ++i) left += ButtonWidths[i] + ButtonGap;
-    return left;
-}
+constexpr int AutoLinesWidth = 1500, PartialLineLeft = 120 + AutoLinesWidth + ButtonGap,
+              PartialLineWidth = 2325;
 constexpr int LabelHeight = 255;
 // Inside a page.
 constexpr int PageTop = 480, RowStep = 420, HeadingWidth = 1200, SlotLeft = 1440, SlotStep = 1560,
@@ -229,19 +225,25 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     lblComplete.setCaption("Lines are incomplete");
     lblComplete.Move(ListLeft, PanelTop + PanelHeight + 390, 4800, LabelHeight);
 
-    const std::pair<CommandButton*, const char*> buttons[] = {{&cmdAutoLines, "Auto Made Lines"},
-                                                              {&cmdCopy, "Copy Lines"},
-                                                              {&cmdCopyAll, "Copy All Lines"},
-                                                              {&cmdWipeLines, "Wipe Lines"},
-                                                              {&cmdDebug, "Why are my lines incomplete?"},
-                                                              {&cmdExit, "Exit"}};
-    int b = 0;
-    for (const auto& [button, text] : buttons) {
-        button->setCaption(text);
-        // The farm window closes up the partial automatic lines' place.
-        const int place = b == 0 || club.farm ? b : b + 1;
-        button->Move(buttonLeft(place), ButtonTop, ButtonWidths[place], ButtonHeight);
-        ++b;
+    struct Command {
+        CommandButton* button;  // null: the partial automatic lines' place, laid out by frmLine
+        const char* caption;
+        int width;
+    };
+    std::vector<Command> commands{{&cmdAutoLines, "Auto Made Lines", AutoLinesWidth}};
+    if (!club.farm) commands.push_back({nullptr, nullptr, PartialLineWidth});
+    commands.insert(commands.end(), {{&cmdCopy, "Copy Lines", 1275},
+                                     {&cmdCopyAll, "Copy All Lines", 1500},
+                                     {&cmdWipeLines, "Wipe Lines", 1275},
+                                     {&cmdDebug, "Why are my lines incomplete?", 2850},
+                                     {&cmdExit, "Exit", 960}});
+    int left = 120;
+    for (const Command& k : commands) {
+        if (k.button) {
+            k.button->setCaption(k.caption);
+            k.button->Move(left, ButtonTop, k.width, ButtonHeight);
+        }
+        left += k.width + ButtonGap;
     }
 
     vscDay.Change = [this] { vscDay_Change(); };
@@ -608,7 +610,7 @@ void LinesWindow::slotClick(int id, int index) {
 frmLine::frmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "frmLine", ProClub) {
     partialLine_ = &cmdPartialLine;
     cmdPartialLine.setCaption("Partial Auto Made Lines");
-    cmdPartialLine.Move(buttonLeft(1), ButtonTop, ButtonWidths[1], ButtonHeight);
+    cmdPartialLine.Move(PartialLineLeft, ButtonTop, PartialLineWidth, ButtonHeight);
 }
 
 frmFarmLine::frmFarmLine(FormManager& forms, ClientApp& app)

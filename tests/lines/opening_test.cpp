@@ -144,33 +144,43 @@ TEST(LinesOpening, TheLayoutCaptionsOfEveryControl) {
 // Within each container (the form, a page, the panel) no two controls
 // overlap, and each lies inside its container.
 TEST(LinesOpening, EveryControlLiesInsideItsContainerWithoutOverlapping) {
-    TeamClient c;
-    LinesWindow* w = OpenLines(c, false);
-    ASSERT_NE(w, nullptr);
-    struct Box {
-        const Control* c;
-        int left, top, right, bottom;
-    };
-    std::map<std::pair<const Control*, int>, std::vector<Box>> byPlace;
-    for (const Control* k : w->tabOrder()) {
-        EXPECT_GT(k->Width(), 0) << k->Name();
-        EXPECT_GT(k->Height(), 0) << k->Name();
-        byPlace[{k->Container(), k->Container() ? k->ContainerTab() : 0}].push_back(
-            {k, k->Left(), k->Top(), k->Left() + k->Width(), k->Top() + k->Height()});
-    }
-    for (const auto& [place, boxes] : byPlace) {
-        const Control* holder = place.first;
-        const int width = holder ? holder->Width() : w->Width() - 120;
-        const int height = holder ? holder->Height() : w->Height() - 345;
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            const Box& a = boxes[i];
-            EXPECT_LE(a.right, width) << a.c->Name() << a.c->Index();
-            EXPECT_LE(a.bottom, height) << a.c->Name() << a.c->Index();
-            for (std::size_t j = i + 1; j < boxes.size(); ++j) {
-                const Box& b = boxes[j];
-                const bool apart =
-                    a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
-                EXPECT_TRUE(apart) << a.c->Name() << a.c->Index() << " and " << b.c->Name() << b.c->Index();
+    for (bool farm : {false, true}) {
+        SCOPED_TRACE(farm);
+        TeamClient c;
+        LinesWindow* w = OpenLines(c, farm);
+        ASSERT_NE(w, nullptr);
+        struct Box {
+            const Control* c;
+            int left, top, right, bottom;
+        };
+        std::map<std::pair<const Control*, int>, std::vector<Box>> byPlace;
+        for (const Control* k : w->tabOrder()) {
+            EXPECT_GT(k->Width(), 0) << k->Name();
+            EXPECT_GT(k->Height(), 0) << k->Name();
+            byPlace[{k->Container(), k->Container() ? k->ContainerTab() : 0}].push_back(
+                {k, k->Left(), k->Top(), k->Left() + k->Width(), k->Top() + k->Height()});
+        }
+        // A button is wide enough for its caption at about 100 twips a character.
+        for (const Control* k : w->tabOrder())
+            if (k->kind() == Control::Kind::CommandButton)
+                EXPECT_GE(k->Width(),
+                          100 * static_cast<int>(static_cast<const CommandButton*>(k)->Caption().size()))
+                    << k->Name();
+        for (const auto& [place, boxes] : byPlace) {
+            const Control* holder = place.first;
+            const int width = holder ? holder->Width() : w->Width() - 120;
+            const int height = holder ? holder->Height() : w->Height() - 345;
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                const Box& a = boxes[i];
+                EXPECT_LE(a.right, width) << a.c->Name() << a.c->Index();
+                EXPECT_LE(a.bottom, height) << a.c->Name() << a.c->Index();
+                for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                    const Box& b = boxes[j];
+                    const bool apart =
+                        a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+                    EXPECT_TRUE(apart)
+                        << a.c->Name() << a.c->Index() << " and " << b.c->Name() << b.c->Index();
+                }
             }
         }
     }
