@@ -5,7 +5,7 @@
 
 #include "league/env.h"
 #include "league/state.h"
-#include "lines/lines_window.h"
+#include "lines/install_lines.h"
 #include "main/client_app.h"
 #include "market/install_market.h"
 #include "platform/clock.h"

@@ -18,6 +18,7 @@
 #include "leaguewriter/sample.h"
 #include "leaguewriter/writer.h"
 #include "lines/frm_line.h"
+#include "lines/install_lines.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
 #include "platform/clock.h"

@@ -616,10 +616,4 @@ frmLine::frmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "
 frmFarmLine::frmFarmLine(FormManager& forms, ClientApp& app)
     : LinesWindow(forms, app, "frmFarmLine", FarmClub) {}
 
-void InstallLinesWindows(ClientApp& app) {
-    WindowOpeners& o = app.openers();
-    o.proLines = [&app](Form& opener) { opener.open<frmLine>(app); };
-    o.farmLines = [&app](Form& opener) { opener.open<frmFarmLine>(app); };
-}
-
 }  // namespace dravik

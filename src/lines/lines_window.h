@@ -172,8 +172,4 @@ private:
     bool teamRefused_ = false;
 };
 
-// Points the main window's and the team sheet's lines openers at frmLine
-// and frmFarmLine.
-void InstallLinesWindows(ClientApp& app);
-
 }  // namespace dravik

@@ -24,7 +24,6 @@
 #include "league/files.h"
 #include "league/leagueimage.h"
 #include "leaguewriter/sample.h"
-#include "lines/lines_window.h"
 #include "main/client_app.h"
 #include "main/frm_about.h"
 #include "main/frm_main.h"

@@ -12,7 +12,7 @@
 
 #include "league/env.h"
 #include "leaguewriter/sample.h"
-#include "lines/lines_window.h"
+#include "lines/install_lines.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
 #include "market/install_market.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "lines/lines_window.h"
+#include "lines/install_lines.h"
 
 namespace dravik::test {
 
