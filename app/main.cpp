@@ -5,6 +5,7 @@
 
 #include "league/env.h"
 #include "league/state.h"
+#include "lines/install_lines.h"
 #include "main/client_app.h"
 #include "market/install_market.h"
 #include "platform/clock.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     ClientApp client(ClientServices{dialogs, settings, log, clock, lock, shell, formats,
                                     programFolder(ProgramTitle), waitPump()});
     InstallTeamWindows(client);
+    InstallLinesWindows(client);
     InstallMarketWindows(client);
     // Before start-up: the main window centres itself on the screen in twips.
     QtBackend backend(client.forms());

@@ -1,7 +1,6 @@
 #include "main/client_app.h"
 
 #include "main/frm_main.h"
-#include "main/placeholder_window.h"
 #include "main/text.h"
 #include "platform/instance_lock.h"
 
@@ -18,7 +17,6 @@ ClientApp::ClientApp(ClientServices services)
     // answer kept.
     forms_.setErrorReporter(
         [this](const RuntimeError& e, const std::string& closing) { ShowErrorBox(env_, e, closing); });
-    InstallPlaceholderWindows(*this);
     // The lists sort the letters of the code page the league's texts are in.
     useListOrderKeys(ListOrderKeysOf(SystemCodePage()));
 }

@@ -51,10 +51,9 @@ struct ClientServices {
 // modal, hide the opener (Form::open does all three). An empty opener opens
 // nothing.
 //
-// The team sheet and the roster window come with their own windows and are
-// empty until those fill them, as the free-agent window's is; the lines and
-// draft windows start as placeholders of the same class names
-// (placeholder_window.h).
+// Each window layer's installer fills the openers of its windows (the team,
+// lines and market layers: InstallTeamWindows, InstallLinesWindows,
+// InstallMarketWindows), called before start-up.
 struct WindowOpeners {
     std::function<void(Form& opener)> teamSheet;   // frmTeam: double click, "&View Team"
     std::function<void(Form& opener)> roster;      // frmRoster: "Set &Roster"

@@ -8,7 +8,7 @@
 #include "league/rating_columns.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
-#include "main/placeholder_window.h"
+#include "main/hand_over.h"
 #include "team/frm_roster.h"
 
 namespace dravik {

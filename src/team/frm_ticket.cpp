@@ -7,7 +7,7 @@
 #include "league/password.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
-#include "main/placeholder_window.h"
+#include "main/hand_over.h"
 
 namespace dravik {
 

@@ -13,7 +13,7 @@
 #include "forms/forms.h"
 #include "league/overall.h"
 #include "leaguewriter/builder.h"
-#include "main/placeholder_window.h"
+#include "main/hand_over.h"
 #include "support/market_client.h"
 #include "team/frm_roster.h"
 

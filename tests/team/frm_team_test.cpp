@@ -1,7 +1,7 @@
 // The team sheet: opening behind the main window's gates, its fields, the
-// finance summary, the Save to File gate, the hand-overs to the roster,
-// lines and tickets windows, the e-mail and messenger edits, and the file
-// commands on the window.
+// finance summary, the Save to File gate, the hand-overs to the roster and
+// tickets windows, the pro lines' roster gate, the e-mail and messenger
+// edits, and the file commands on the window.
 
 #include "team/frm_team.h"
 
@@ -10,8 +10,7 @@
 #include <map>
 
 #include "leaguewriter/builder.h"
-#include "main/frm_farm_line.h"
-#include "main/frm_line.h"
+#include "lines/frm_line.h"
 #include "main/frm_wait.h"
 #include "rules/payroll.h"
 #include "support/team_client.h"
@@ -421,87 +420,6 @@ TEST(TeamSheet, SaveToFileNeedsDayOneOfProAndFarmLines) {
     }
 }
 
-TEST(TeamSheet, TheGateIsSetAgainWhenALinesWindowHandsBack) {
-    Lineup farm;
-    TeamClient c([&](LeagueData& l) { farm = AddFarmClub(l); });
-    frmTeam* s = c.openSheet();
-    EXPECT_FALSE(s->cmdSaveToFile.Enabled());
-
-    // The pro lines editor's check enables the button as soon as pro day 1
-    // is complete, whatever the farm lines hold...
-    ASSERT_TRUE(c.click(s->cmdLines));
-    frmLine* lines = c.window<frmLine>();
-    ASSERT_NE(lines, nullptr);
-    c.state().DataChanged = False;
-    lines->Check();
-    EXPECT_TRUE(s->cmdSaveToFile.Enabled());
-    EXPECT_EQ(c.state().DataChanged, True);
-    // ... and coming back re-evaluates the gate: farm day 1 is incomplete.
-    ASSERT_TRUE(c.click(lines->cmdExit));
-    EXPECT_TRUE(s->Visible());
-    EXPECT_FALSE(s->cmdSaveToFile.Enabled());
-
-    // Fill the farm day through its window, then come back.
-    FillLines(c.team().Farm.Lines[0], farm);
-    ASSERT_TRUE(c.click(s->cmdFarmLines));
-    ASSERT_TRUE(c.click(c.window<frmFarmLine>()->cmdExit));
-    EXPECT_TRUE(s->cmdSaveToFile.Enabled());
-}
-
-TEST(TeamSheet, TheLinesChecksNeverDisableSaveNorOpenASheet) {
-    TeamClient c;
-    frmTeam* s = c.openSheet();
-    ASSERT_TRUE(c.click(s->cmdLines));
-    frmLine* lines = c.window<frmLine>();
-    c.team().ProLines[0].Slots[slot::StartGoaler] = 0;
-    lines->Check();
-    EXPECT_TRUE(s->cmdSaveToFile.Enabled());  // as the sheet's activation left it
-
-    // From the main window, with no sheet loaded.
-    ASSERT_TRUE(c.click(lines->cmdExit));
-    ASSERT_TRUE(c.click(s->cmdExit));
-    c.team().ProLines[0].Slots[slot::StartGoaler] = c.pro.G[0];
-    c.user.selectItem(c.main().lstDivision(2), 0);
-    c.user.clickMenu(c.main().mnuSetLines);
-    ASSERT_NE(c.window<frmLine>(), nullptr);
-    c.window<frmLine>()->Check();
-    EXPECT_EQ(c.window<frmTeam>(), nullptr);
-}
-
-// The pro lines editor's check only ever enables Save to File: a button the
-// sheet's activation disabled stays disabled while pro day 1 is incomplete.
-TEST(TeamSheet, TheLinesCheckLeavesADisabledSaveDisabledWhileProDayOneIsIncomplete) {
-    struct Case {
-        const char* name;
-        Change change;
-        bool emptiedInEditor;  // the starting goalie taken out once the editor is open
-    };
-    const Case cases[] = {
-        {"pro day 1 incomplete from the start",
-         [](LeagueData& l) { l.Teams[Team].ProLines[0].Slots[slot::BackupGoaler] = 0; }, false},
-        {"farm day 1 incomplete, pro day 1 emptied in the editor", [](LeagueData& l) { AddFarmClub(l); },
-         true},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.name);
-        TeamClient c(k.change);
-        frmTeam* s = c.openSheet();
-        ASSERT_FALSE(s->cmdSaveToFile.Enabled());
-        ASSERT_TRUE(c.click(s->cmdLines));
-        frmLine* lines = c.window<frmLine>();
-        ASSERT_NE(lines, nullptr);
-        if (k.emptiedInEditor) c.team().ProLines[0].Slots[slot::StartGoaler] = 0;
-        c.state().DataChanged = False;
-        lines->Check();
-        EXPECT_FALSE(s->cmdSaveToFile.Enabled());
-        EXPECT_EQ(c.state().DataChanged, True);
-        EXPECT_TRUE(c.dialogs.shown().empty());
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Hand-overs.
-
 TEST(TeamSheet, TheRosterWindowHandsBackWithTheFinanceRecomputed) {
     TeamClient c;
     frmTeam* s = c.openSheet();
@@ -562,28 +480,6 @@ TEST(TeamSheet, LinesOpenOnlyBehindAPassingRosterCheck) {
         EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Exclamation);
         EXPECT_EQ(c.state().CallerFormName, "Main");
     }
-}
-
-TEST(TeamSheet, TheLinesWindowsOpenWithTheSheetAsCaller) {
-    TeamClient c([](LeagueData& l) { l.League.FarmLinesEnabled = True; });
-    frmTeam* s = c.openSheet();
-    EXPECT_TRUE(s->cmdFarmLines.Enabled());
-
-    ASSERT_TRUE(c.click(s->cmdLines));
-    EXPECT_EQ(c.state().CallerFormName, "Team");
-    ASSERT_NE(c.window<frmLine>(), nullptr);
-    EXPECT_TRUE(c.window<frmLine>()->Visible());
-    EXPECT_FALSE(s->Visible());
-    ASSERT_TRUE(c.click(c.window<frmLine>()->cmdExit));
-    EXPECT_TRUE(s->Visible());
-
-    c.state().CallerFormName = "Main";
-    ASSERT_TRUE(c.click(s->cmdFarmLines));
-    EXPECT_EQ(c.state().CallerFormName, "Team");
-    ASSERT_NE(c.window<frmFarmLine>(), nullptr);
-    ASSERT_TRUE(c.click(c.window<frmFarmLine>()->cmdExit));
-    EXPECT_TRUE(s->Visible());
-    EXPECT_TRUE(c.dialogs.shown().empty());
 }
 
 TEST(TeamSheet, TicketsOpenWithoutTouchingTheCaller) {

@@ -12,6 +12,7 @@
 
 #include "league/env.h"
 #include "leaguewriter/sample.h"
+#include "lines/install_lines.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
 #include "market/frm_free_agent_client.h"
@@ -50,7 +51,7 @@ struct QtClient {
 
     QtClient() {
         InstallTeamWindows(app);
-        InstallFreeAgents(app);
+        InstallLinesWindows(app);
         InstallMarketWindows(app);
         dialogs.setOwner([this] { return backend.dialogOwner(); });
         std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "lines/install_lines.h"
+
 namespace dravik::test {
 
 TeamClient::TeamClient(const std::function<void(LeagueData&)>& change) {
     InstallTeamWindows(app);
+    InstallLinesWindows(app);
     EXPECT_TRUE(app.start());
     pro = BuildTeamLeague(app.league());
     if (change) change(app.league());

@@ -1,0 +1,35 @@
+#include "lines/lines_club.h"
+
+#include "rules/linecheck.h"
+#include "rules/linesets.h"
+#include "rules/slots.h"
+
+namespace dravik {
+
+DayLines& LinesClub::lines(Env& env, int16_t team, int16_t day) const {
+    return TeamLineSet(env, team, day, !farm);
+}
+
+const LinesClub ProClub{
+    false,
+    status::Dressed,
+    " in FormLoad FrmLine!",
+    " in lstPlayer_Click!",
+    "Lines for Day #1 are Incomplete!",
+    &CheckLine,
+    &PlayOnLineString,
+    &PlayOnLineInteger,
+};
+
+const LinesClub FarmClub{
+    true,
+    status::Farm,
+    " in FormLoad FrmFarmLine!",
+    " in LstPlayer_Click!",
+    "Farm Lines for Day #1 are Incomplete!",
+    &CheckLineFarm,
+    &PlayOnLineStringFarm,
+    &PlayOnLineIntegerFarm,
+};
+
+}  // namespace dravik

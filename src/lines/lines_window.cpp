@@ -1,0 +1,619 @@
+#include "lines/lines_window.h"
+
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include "forms/form_manager.h"
+#include "league/env.h"
+#include "league/overall.h"
+#include "league/rating_columns.h"
+#include "lines/frm_farm_line.h"
+#include "lines/frm_line.h"
+#include "lines/slot_labels.h"
+#include "main/client_app.h"
+#include "main/hand_over.h"
+#include "team/frm_team.h"
+
+namespace dravik {
+
+namespace {
+
+// Twips. The player list and its filters on the left, the pages of slots on
+// the right, the ratings panel, the status and the commands below.
+constexpr int WindowWidth = 12720, WindowHeight = 9180;
+constexpr int ListLeft = 120, ListTop = 600, ListWidth = 2880, ListHeight = 4200;
+constexpr int TabLeft = 3120, TabTop = 600, TabWidth = 9480, TabHeight = 5760;
+constexpr int PanelTop = 6480, PanelHeight = 840, PairStep = 720, PairWidth = 660;
+// The command row, each button as wide as its caption needs. The pro
+// window's partial automatic lines stands second.
+constexpr int ButtonTop = 8160, ButtonGap = 75, ButtonHeight = 495;
+constexpr int AutoLinesWidth = 1500, PartialLineLeft = 120 + AutoLinesWidth + ButtonGap,
+              PartialLineWidth = 2325;
+constexpr int LabelHeight = 255;
+// Inside a page.
+constexpr int PageTop = 480, RowStep = 420, HeadingWidth = 1200, SlotLeft = 1440, SlotStep = 1560,
+              SlotWidth = 1500;
+
+enum Page { NormalPage, SpecialPage, PenaltyKillPage, OthersPage, StrategyPage };
+
+// Which labels of which element, in the order the day display fills them.
+struct Shown {
+    int id;
+    int index;
+};
+
+std::vector<Shown> placeOrder() {
+    std::vector<Shown> order;
+    for (int k = 1; k <= 5; ++k)
+        for (int id : {lbl::ExtraForward, lbl::ExtraDefense, lbl::PenaltyShot}) order.push_back({id, k});
+    for (int i = 1; i <= 4; ++i)
+        for (int id = lbl::NormalTrioC; id <= lbl::NormalTrioD2; ++id) order.push_back({id, i});
+    for (int i = 1; i <= 2; ++i)
+        for (int id : {lbl::PPTrioC, lbl::PPTrioLW, lbl::PPTrioRW, lbl::PPDuoD1, lbl::PPDuoD2, lbl::FourTrioC,
+                       lbl::FourTrioW, lbl::FourDuoD1, lbl::FourDuoD2, lbl::PKTrioC, lbl::PKTrioW,
+                       lbl::PKDuoD1, lbl::PKDuoD2, lbl::PK3TrioC, lbl::PK3DuoD1, lbl::PK3DuoD2})
+            order.push_back({id, i});
+    order.push_back({lbl::StartGoaler, 0});
+    order.push_back({lbl::BackupGoaler, 0});
+    return order;
+}
+
+const std::vector<Shown>& PlaceOrder() {
+    static const std::vector<Shown> order = placeOrder();
+    return order;
+}
+
+}  // namespace
+
+LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, const LinesClub& club)
+    : Form(forms, std::move(name)), club_(club), app_(app), env_(app.env()) {
+    Move(0, 0, WindowWidth, WindowHeight);
+    setCaption("Lines");
+
+    slotArrays_ = {&lblNormalTrioC, &lblNormalTrioLW, &lblNormalTrioRW, &lblNormalTrioD1, &lblNormalTrioD2,
+                   &lblPPTrioC,     &lblPPTrioLW,     &lblPPTrioRW,     &lblPPDuoD1,      &lblPPDuoD2,
+                   &lblPKTrioC,     &lblPKTrioW,      &lblPKDuoD1,      &lblPKDuoD2,      &lbl44TrioC,
+                   &lbl44TrioW,     &lbl44DuoD1,      &lbl44DuoD2,      &lblPK3TrioC,     &lblPK3DuoD1,
+                   &lblPK3DuoD2,    nullptr,          nullptr,          &lblExtraForward, &lblExtraDefense,
+                   &lblPenaltyShot};
+
+    int captions = 0;
+    auto caption = [&](const char* text, int left, int top, int width) -> Label& {
+        Label& l = Label1.add(captions++);
+        l.setCaption(text);
+        l.Move(left, top, width, LabelHeight);
+        return l;
+    };
+    auto onPage = [&](Control& c, int page) { c.setContainer(TabLine, page); };
+
+    lblTeamName.setCaption("Team Name");
+    lblTeamName.Move(120, 120, 4800, LabelHeight);
+    lblGame.setCaption("For Game");
+    lblGame.Move(5040, 120, 5640, LabelHeight);
+    // Up is the next day: the bar's top end is its Max.
+    vscDay.setMin(1);
+    vscDay.setMax(10);
+    vscDay.setSmallChange(1);
+    vscDay.setLargeChange(1);
+    vscDay.setValue(1);
+    vscDay.Move(10800, 60, 255, 480);
+
+    lstPlayer.setSorted(true);
+    lstPlayer.Move(ListLeft, ListTop, ListWidth, ListHeight);
+    const char* positions[] = {"Center", "Left Wing", "Right Wing", "Defense", "Goalie"};
+    for (int i = 1; i <= 5; ++i) {
+        CheckBox& box = chkPosition(i);
+        box.setCaption(positions[i - 1]);
+        // Ticked before any handler is attached: the opening's own fill is the only one.
+        box.setValue(1);
+        box.Move(ListLeft, ListTop + ListHeight + 60 + (i - 1) * 270, ListWidth, LabelHeight);
+    }
+
+    TabLine.Move(TabLeft, TabTop, TabWidth, TabHeight);
+    for (const char* page : {"Normal", "PP / 4 vs 4", "Penalty Kill", "Others", "Strategy"})
+        TabLine.addTab(page);
+
+    // A block of unit rows on a page: position captions, then per unit its
+    // heading and slot labels side by side.
+    auto block = [&](int page, int top, const char* section, std::initializer_list<const char*> places,
+                     ControlArray<Label>& headings, std::initializer_list<int> ids) {
+        if (section) {
+            onPage(caption(section, 120, top, 3000), page);
+            top += RowStep;
+        }
+        int column = 0;
+        for (const char* place : places)
+            onPage(caption(place, SlotLeft + column++ * SlotStep, top, SlotWidth), page);
+        top += RowStep;
+        for (int unit = headings.LBound(); unit <= headings.UBound(); ++unit) {
+            Label& heading = headings(unit);
+            heading.setCaption("Lines #" + std::to_string(unit));
+            heading.Move(120, top, HeadingWidth, LabelHeight);
+            onPage(heading, page);
+            column = 0;
+            for (int id : ids) {
+                Label& l = slotLabel(id, unit);
+                l.Move(SlotLeft + column++ * SlotStep, top, SlotWidth, LabelHeight);
+                onPage(l, page);
+            }
+            top += RowStep;
+        }
+        return top;
+    };
+    block(NormalPage, PageTop, nullptr, {"C", "LW", "RW", "D", "D"}, lblNormalTrio,
+          {lbl::NormalTrioC, lbl::NormalTrioLW, lbl::NormalTrioRW, lbl::NormalTrioD1, lbl::NormalTrioD2});
+    int top = block(SpecialPage, PageTop, "PowerPlay", {"C", "LW", "RW", "D", "D"}, lblPPTrio,
+                    {lbl::PPTrioC, lbl::PPTrioLW, lbl::PPTrioRW, lbl::PPDuoD1, lbl::PPDuoD2});
+    block(SpecialPage, top + RowStep, "4 vs 4", {"C", "W", "D", "D"}, lbl44Trio,
+          {lbl::FourTrioC, lbl::FourTrioW, lbl::FourDuoD1, lbl::FourDuoD2});
+    top = block(PenaltyKillPage, PageTop, "5 vs 4 Penalty Kill", {"C", "W", "D", "D"}, lblPKTrio,
+                {lbl::PKTrioC, lbl::PKTrioW, lbl::PKDuoD1, lbl::PKDuoD2});
+    block(PenaltyKillPage, top + RowStep, "* vs 3 Penalty Kill", {"C", "D", "D"}, lblPK3Trio,
+          {lbl::PK3TrioC, lbl::PK3DuoD1, lbl::PK3DuoD2});
+
+    // Others: three columns of five places, then the goalies.
+    const std::pair<const char*, int> columns[] = {{"Penalty Shots", lbl::PenaltyShot},
+                                                   {"Extra Defensemen", lbl::ExtraDefense},
+                                                   {"Extra Forwards", lbl::ExtraForward}};
+    for (int c = 0; c < 3; ++c) {
+        const int left = 120 + c * 3000;
+        onPage(caption(columns[c].first, left, PageTop, 2880), OthersPage);
+        for (int k = 1; k <= 5; ++k) {
+            Label& l = slotLabel(columns[c].second, k);
+            l.Move(left, PageTop + k * RowStep, 2880, LabelHeight);
+            onPage(l, OthersPage);
+        }
+    }
+    const int goalieTop = PageTop + 7 * RowStep;
+    onPage(caption("Starting Goalie", 120, goalieTop, 2880), OthersPage);
+    onPage(caption("Backup Goalie", 3120, goalieTop, 2880), OthersPage);
+    lblStartGoaler.Move(120, goalieTop + RowStep, 2880, LabelHeight);
+    lblBackupGoaler.Move(3120, goalieTop + RowStep, 2880, LabelHeight);
+    onPage(lblStartGoaler, OthersPage);
+    onPage(lblBackupGoaler, OthersPage);
+
+    // Strategy: the points budget, three bars, the pull-goalie thresholds.
+    onPage(caption("Strategy", 120, PageTop, 2880), StrategyPage);
+    lblPointLeft.setCaption("Points Left :");
+    lblPointLeft.Move(120, PageTop + RowStep, 1800, LabelHeight);
+    lblPoint.setCaption("5");
+    lblPoint.Move(1980, PageTop + RowStep, 600, LabelHeight);
+    onPage(lblPointLeft, StrategyPage);
+    onPage(lblPoint, StrategyPage);
+    const char* styles[] = {"Physical Style : ", "Defense Style : ", "Offense Style : "};
+    for (int i = 0; i <= 2; ++i) {
+        const int row = PageTop + (3 + i) * RowStep;
+        lblStats(i).setCaption(styles[i]);
+        lblStats(i).Move(120, row, 1800, LabelHeight);
+        lblStatsPoint(i).setCaption("0");
+        lblStatsPoint(i).Move(1980, row, 360, LabelHeight);
+        HScrollBar& bar = hscStats(i);
+        bar.setMin(0);
+        bar.setMax(5);
+        bar.setSmallChange(1);
+        bar.setLargeChange(1);
+        bar.Move(2400, row, 3000, LabelHeight);
+        for (Control* c : {static_cast<Control*>(&lblStats(i)), static_cast<Control*>(&lblStatsPoint(i)),
+                           static_cast<Control*>(&bar)})
+            onPage(*c, StrategyPage);
+    }
+    const int pullTop = PageTop + 7 * RowStep;
+    onPage(caption("Minimum # of Goals :", 120, pullTop, 2160), StrategyPage);
+    onPage(caption("Save PCT Under :", 120, pullTop + RowStep, 2160), StrategyPage);
+    txtPullGoalerMinGoal.Move(2400, pullTop - 30, 720, 315);
+    txtPullGoalerMinPct.Move(2400, pullTop + RowStep - 30, 720, 315);
+    onPage(txtPullGoalerMinGoal, StrategyPage);
+    onPage(txtPullGoalerMinPct, StrategyPage);
+
+    // The ratings panel: 17 pairs, pair 0 (the position) leftmost.
+    frmStat.setCaption("Stats");
+    frmStat.Move(ListLeft, PanelTop, TabLeft + TabWidth - ListLeft, PanelHeight);
+    for (int i = 0; i <= 16; ++i) {
+        Label& head = lblStatLabel.add(i);
+        Label& value = lblStat.add(i);
+        head.setContainer(frmStat);
+        value.setContainer(frmStat);
+        head.Move(120 + i * PairStep, 240, PairWidth, LabelHeight);
+        value.Move(120 + i * PairStep, 510, PairWidth, LabelHeight);
+    }
+    lblStatLabel(0).setCaption("PO");
+
+    caption("Playing the Following Lines :", ListLeft, PanelTop + PanelHeight + 60, 2640);
+    lblPlaying.Move(ListLeft + 2700, PanelTop + PanelHeight + 60, TabLeft + TabWidth - ListLeft - 2700,
+                    LabelHeight);
+    lblComplete.setCaption("Lines are incomplete");
+    lblComplete.Move(ListLeft, PanelTop + PanelHeight + 390, 4800, LabelHeight);
+
+    struct Command {
+        CommandButton* button;  // null: the partial automatic lines' place, laid out by frmLine
+        const char* caption;
+        int width;
+    };
+    std::vector<Command> commands{{&cmdAutoLines, "Auto Made Lines", AutoLinesWidth}};
+    if (!club.farm) commands.push_back({nullptr, nullptr, PartialLineWidth});
+    commands.insert(commands.end(), {{&cmdCopy, "Copy Lines", 1275},
+                                     {&cmdCopyAll, "Copy All Lines", 1500},
+                                     {&cmdWipeLines, "Wipe Lines", 1275},
+                                     {&cmdDebug, "Why are my lines incomplete?", 2850},
+                                     {&cmdExit, "Exit", 960}});
+    int left = 120;
+    for (const Command& k : commands) {
+        if (k.button) {
+            k.button->setCaption(k.caption);
+            k.button->Move(left, ButtonTop, k.width, ButtonHeight);
+        }
+        left += k.width + ButtonGap;
+    }
+
+    vscDay.Change = [this] { vscDay_Change(); };
+    cmdExit.Click = [this] { cmdExit_Click(); };
+    chkPosition.Click = [this](int index) { chkPosition_Click(index); };
+    lstPlayer.Click = [this] { lstPlayer_Click(); };
+    lblNormalTrioC.Click = [this](int i) { lblNormalTrioC_Click(i); };
+    lblNormalTrioLW.Click = [this](int i) { lblNormalTrioLW_Click(i); };
+    lblNormalTrioRW.Click = [this](int i) { lblNormalTrioRW_Click(i); };
+    lblNormalTrioD1.Click = [this](int i) { lblNormalTrioD1_Click(i); };
+    lblNormalTrioD2.Click = [this](int i) { lblNormalTrioD2_Click(i); };
+    lblPPTrioC.Click = [this](int i) { lblPPTrioC_Click(i); };
+    lblPPTrioLW.Click = [this](int i) { lblPPTrioLW_Click(i); };
+    lblPPTrioRW.Click = [this](int i) { lblPPTrioRW_Click(i); };
+    lblPPDuoD1.Click = [this](int i) { lblPPDuoD1_Click(i); };
+    lblPPDuoD2.Click = [this](int i) { lblPPDuoD2_Click(i); };
+    lblPKTrioC.Click = [this](int i) { lblPKTrioC_Click(i); };
+    lblPKTrioW.Click = [this](int i) { lblPKTrioW_Click(i); };
+    lblPKDuoD1.Click = [this](int i) { lblPKDuoD1_Click(i); };
+    lblPKDuoD2.Click = [this](int i) { lblPKDuoD2_Click(i); };
+    lbl44TrioC.Click = [this](int i) { lbl44TrioC_Click(i); };
+    lbl44TrioW.Click = [this](int i) { lbl44TrioW_Click(i); };
+    lbl44DuoD1.Click = [this](int i) { lbl44DuoD1_Click(i); };
+    lbl44DuoD2.Click = [this](int i) { lbl44DuoD2_Click(i); };
+    lblPK3TrioC.Click = [this](int i) { lblPK3TrioC_Click(i); };
+    lblPK3DuoD1.Click = [this](int i) { lblPK3DuoD1_Click(i); };
+    lblPK3DuoD2.Click = [this](int i) { lblPK3DuoD2_Click(i); };
+    lblStartGoaler.Click = [this] { lblStartGoaler_Click(); };
+    lblBackupGoaler.Click = [this] { lblBackupGoaler_Click(); };
+    lblExtraForward.Click = [this](int i) { lblExtraForward_Click(i); };
+    lblExtraDefense.Click = [this](int i) { lblExtraDefense_Click(i); };
+    lblPenaltyShot.Click = [this](int i) { lblPenaltyShot_Click(i); };
+}
+
+Label& LinesWindow::slotLabel(int id, int index) {
+    if (id == lbl::StartGoaler) return lblStartGoaler;
+    if (id == lbl::BackupGoaler) return lblBackupGoaler;
+    return (*slotArrays_.at(id))(index);
+}
+
+DayLines& LinesWindow::shownDay() { return club_.lines(env_, env_.state.CurrentTeam, CurrentDay); }
+
+// ---------------------------------------------------------------------------
+// Opening, game days, closing.
+
+void LinesWindow::Form_Load() {
+    CentreOnScreen();
+    const int16_t team = env_.state.CurrentTeam;
+    if (team < 1 || team > 100) {
+        IntegrityCheckFailed(env_);
+        teamRefused_ = true;
+        Unload();
+        return;
+    }
+    try {
+        open();
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, club_.loadFailure);
+    } catch (const std::exception&) {
+        // Whatever goes wrong while opening is the opening's own failure.
+        ShowErrorBox(env_, RuntimeError(err::InternalError), club_.loadFailure);
+    }
+}
+
+void LinesWindow::open() {
+    if (env_.league.League.AutoMadeDisabled == True) {
+        cmdAutoLines.setEnabled(false);
+        if (partialLine_) partialLine_->setEnabled(false);
+    }
+    const std::string name = club_.name(env_.league.Teams[env_.state.CurrentTeam]).trimmed();
+    setCaption(env_.state.WindowTitlePrefix + " - " + name + " - Lines");
+    CurrentDay = 1;
+    const int16_t days = findGameDays();
+    if (days == 0) {
+        vscDay.setEnabled(false);
+        cmdCopy.setEnabled(false);
+        lblGame.setCaption("Next Day Information Unavailable");
+    } else if (days < 10) {
+        vscDay.setMax(days);
+    }
+    lblTeamName.setCaption("Lines for " + name + " ");
+    ShowPlayer();
+    Place();
+    if (club_.farm) {
+        Check();
+        TabLine.setTab(NormalPage);
+    } else {
+        TabLine.setTab(NormalPage);
+        Check();
+    }
+}
+
+int16_t LinesWindow::findGameDays() {
+    const LeagueInfo& league = env_.league.League;
+    if (league.NextDayInfoAvailable != True || league.NextDayInfoDisabled != 0) return 0;
+    const int16_t team = env_.state.CurrentTeam;
+    int16_t n = 0;
+    for (int s = 1; s <= 5000 && n < 10; ++s) {
+        const ScheduleGame& g = env_.league.Schedule[s];
+        if (!club_.unplayed(g)) continue;
+        // The second team is looked at first: a team on both sides counts as second.
+        if (club_.team2(g) == team) {
+            ++n;
+            GameOfDay[n] = static_cast<int16_t>(s);
+            IsFirstTeamOfDay[n] = False;
+        } else if (club_.team1(g) == team) {
+            ++n;
+            GameOfDay[n] = static_cast<int16_t>(s);
+            IsFirstTeamOfDay[n] = True;
+        }
+    }
+    return n;
+}
+
+void LinesWindow::vscDay_Change() {
+    CurrentDay = static_cast<int16_t>(vscDay.Value());
+    Place();
+    TabLine.setTab(NormalPage);
+    Check();
+}
+
+void LinesWindow::cmdExit_Click() { Unload(); }
+
+void LinesWindow::Form_Unload() {
+    // A window that refused its team at opening has no lines to judge.
+    if (!teamRefused_ && club_.checkLine(env_, env_.state.CurrentTeam, False, 1, False) == False)
+        MsgBox(env_, club_.dayOneIncomplete, mb::OKOnly | mb::Exclamation);
+    ReturnToCaller(app_, *this);
+}
+
+// ---------------------------------------------------------------------------
+// The player list and the ratings panel.
+
+void LinesWindow::chkPosition_Click(int) { ShowPlayer(); }
+
+void LinesWindow::ShowPlayer() {
+    // Gathered, then added in one batch; a refill that fails still adds what
+    // it had gathered.
+    std::vector<ListEntry> entries;
+    try {
+        lstPlayer.Clear();
+        for (int i = 0; i <= 16; ++i) {
+            lblStat(i).setVisible(false);
+            lblStatLabel(i).setVisible(false);
+        }
+        const int16_t team = env_.state.CurrentTeam;
+        auto eligible = [&](const auto& p) {
+            return p.InUse == True && p.Team == team && p.Condition >= 95 &&
+                   p.RosterStatus == club_.rosterStatus && p.Suspension == 0;
+        };
+        auto add = [&](std::string text, int32_t key) { entries.push_back({std::move(text), key}); };
+        for (int n = 1; n <= 10000; ++n) {
+            const PlayerInfo& p = env_.league.Players[n];
+            if (!eligible(p)) continue;
+            if (p.Position < 1 || p.Position > 4) {
+                MsgBox(env_, p.Name.trimmed() + " has no position!", mb::OKOnly | mb::Critical);
+                continue;
+            }
+            if (chkPosition(p.Position).Value() >= 1)
+                add(p.Name.trimmed(), add32(mul32(p.Number, 10), p.Position));
+        }
+        for (int n = 1; n <= 1000; ++n) {
+            const GoalieInfo& g = env_.league.Goalies[n];
+            if (eligible(g) && chkPosition(5).Value() >= 1)
+                add(g.Name.trimmed(), add32(mul32(g.Number, 10), 5));
+        }
+        // Without a full farm lineup a farm slot may be left empty: these two
+        // entries stand for no player.
+        if (club_.farm && env_.league.League.FarmFullLineup == 0) {
+            add(env_.league.Players[0].Name.trimmed(), 320001);
+            add(env_.league.Goalies[0].Name.trimmed(), 320005);
+        }
+        lstPlayer.AddItems(entries);
+    } catch (const RuntimeError& e) {
+        lstPlayer.AddItems(entries);
+        ShowErrorBox(env_, e, " in ShowPlayer!");
+    }
+}
+
+void LinesWindow::lstPlayer_Click() {
+    ProgramState& state = env_.state;
+    try {
+        for (int i = 1; i <= 16; ++i) {
+            lblStat(i).setCaption("");
+            lblStat(i).setVisible(false);
+            lblStatLabel(i).setVisible(false);
+        }
+        const int32_t key = lstPlayer.ItemData(lstPlayer.ListIndex());
+        state.CurrentPlayerIndex = toInt16(key / 10);
+        SelectedKind = static_cast<int16_t>(key % 10);
+        state.ShowGoalie = SelectedKind == 5 ? True : False;
+        lblPlaying.setCaption("");
+        if (club_.farm && state.CurrentPlayerIndex == 32000) {
+            state.CurrentPlayerIndex = 0;
+            for (int i = 0; i <= 16; ++i) {
+                lblStat(i).setVisible(false);
+                lblStatLabel(i).setVisible(false);
+            }
+            return;
+        }
+        const LeagueInfo& league = env_.league.League;
+        lblStatLabel(0).setVisible(true);
+        lblStat(0).setCaption(state.PositionNames[SelectedKind]);
+        lblStat(0).setVisible(true);
+
+        const bool goalie = state.ShowGoalie == True;
+        const int16_t number = state.CurrentPlayerIndex;
+        const bool overall = league.ShowOverallColumn == True;
+        const int16_t kind = goalie ? 5 : SelectedKind;
+        RatingColumns cols;
+        std::string name;
+        if (goalie) {
+            const GoalieInfo& g = env_.league.Goalies[number];
+            name = g.Name.trimmed();
+            cols = GoalieColumns(state, league.ShowAllRatings, g.Ratings, 0);
+        } else {
+            const PlayerInfo& p = env_.league.Players[number];
+            name = p.Name.trimmed();
+            cols = SkaterColumns(state, league.ShowAllRatings, p.Ratings, 0);
+        }
+        // The farm panel keeps its title: a unit's averages may stand there.
+        if (!club_.farm) frmStat.setCaption(name);
+        for (int k = 1; k <= cols.count; ++k) {
+            lblStatLabel(k).setCaption(cols.caption[k]);
+            lblStat(k).setCaption(cols.value[k]);
+            lblStatLabel(k).setVisible(true);
+            lblStat(k).setVisible(true);
+        }
+        if (overall) {
+            const int k = cols.count + 1;
+            lblStatLabel(k).setCaption(cols.caption[k]);
+            lblStat(k).setCaption(std::to_string(PlayerOverall(env_, kind, number)));
+            lblStatLabel(k).setVisible(true);
+            lblStat(k).setVisible(true);
+        }
+        if (!goalie) {
+            const int16_t team = state.CurrentTeam;
+            lblPlaying.setCaption("(" +
+                                  std::to_string(club_.playOnLineInteger(env_, team, number, CurrentDay)) +
+                                  ") - " + club_.playOnLineString(env_, team, number, CurrentDay));
+        }
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, club_.selectFailure);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The shown day and its status.
+
+void LinesWindow::Place() {
+    // Off before anything else: a display that fails half-way must not leave
+    // the previous day's bars live over this day's values.
+    StrategyLoaded = False;
+    try {
+        const int16_t team = env_.state.CurrentTeam;
+        const int16_t game = GameOfDay.at(CurrentDay);
+        if (game != 0) {
+            const ScheduleGame& g = env_.league.Schedule[game];
+            const int16_t opponent =
+                IsFirstTeamOfDay.at(CurrentDay) == True ? club_.team2(g) : club_.team1(g);
+            lblGame.setCaption("Lines " + std::to_string(CurrentDay) + " - For Game " +
+                               std::to_string(g.GameNumber) + " vs " +
+                               club_.name(env_.league.Teams[opponent]).trimmed());
+        }
+
+        const DayLines& day = club_.lines(env_, team, CurrentDay);
+        for (const Shown& s : PlaceOrder()) {
+            const bool goalie = SlotLabels[s.id].rule == SlotRule::Goalie;
+            const int16_t n = day.Slots[SlotLabelWord(s.id, s.index)];
+            // A number past the records names nobody: the stored day is corrupt.
+            if (n < 0 || n > (goalie ? 1000 : 10000)) raiseError(err::SubscriptOutOfRange);
+            std::string text;
+            if (n != 0 || club_.farm)
+                text = goalie ? env_.league.Goalies[n].Name.trimmed() : env_.league.Players[n].Name.trimmed();
+            slotLabel(s.id, s.index).setCaption(text);
+        }
+
+        PointsLeft = 5;
+        for (int i = 0; i <= 2; ++i) {
+            const int16_t v = day.Slots[slot::Strategy + i];
+            if (v < 0 || v > 5) raiseError(err::InvalidPropertyValue);
+            hscStats(i).setValue(v);
+            lblStatsPoint(i).setCaption(std::to_string(v));
+            PointsLeft = sub16(PointsLeft, v);
+        }
+
+        const LeagueInfo& league = env_.league.League;
+        const int16_t pct = day.Slots[slot::PullGoalerMinPct];
+        const int16_t goals = day.Slots[slot::PullGoalerMinGoal];
+        txtPullGoalerMinPct.setText(std::to_string(pct != 0 ? pct : league.DefaultPullGoalerMinPct));
+        txtPullGoalerMinGoal.setText(std::to_string(goals != 0 ? goals : league.DefaultPullGoalerMinGoal));
+
+        StrategyLoaded = True;
+        lblPoint.setCaption(std::to_string(PointsLeft));
+        lblPlaying.setCaption("");
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, " in Place!");
+    }
+}
+
+void LinesWindow::Check() {
+    ProgramState& state = env_.state;
+    const int16_t team = state.CurrentTeam;
+    auto showStatus = [&] {
+        const bool complete = club_.checkLine(env_, team, False, CurrentDay, False) == True;
+        lblComplete.setCaption(complete ? "Lines are Complete" : "Lines are Incomplete");
+        cmdDebug.setEnabled(!complete);
+    };
+    auto showPlaying = [&] {
+        if (state.CurrentPlayerIndex == 0 || state.ShowGoalie != 0) return;
+        const int16_t n = state.CurrentPlayerIndex;
+        lblPlaying.setCaption("(" + std::to_string(club_.playOnLineInteger(env_, team, n, CurrentDay)) +
+                              ") - " + club_.playOnLineString(env_, team, n, CurrentDay));
+    };
+    if (club_.farm) {
+        // The farm status tells where he played before the check's repairs.
+        state.DataChanged = True;
+        showPlaying();
+        showStatus();
+        return;
+    }
+    showStatus();
+    showPlaying();
+    // Only ever enabled here; the sheet's own activation disables it. A
+    // sheet that is not loaded is not created for it.
+    if (club_.checkLine(env_, team, False, 1, False) == True)
+        if (frmTeam* sheet = forms().get<frmTeam>()) sheet->cmdSaveToFile.setEnabled(true);
+    state.DataChanged = True;
+}
+
+// ---------------------------------------------------------------------------
+// Slot clicks.
+
+bool LinesWindow::takes(const SlotLabel& l) const {
+    if (lstPlayer.ListIndex() == -1) return false;
+    const ProgramState& state = env_.state;
+    const bool goalie = state.ShowGoalie != 0;
+    switch (l.rule) {
+        case SlotRule::Skater:
+            return !goalie;
+        case SlotRule::Goalie:
+            return goalie;
+        case SlotRule::ExtraForward:
+            return !goalie && SelectedKind >= 1 && SelectedKind <= 3;
+        case SlotRule::ExtraDefense:
+            // The farm's "Unknown Player" (kind 1) may empty an extra-defense place.
+            return !goalie && (SelectedKind == 4 || (club_.farm && state.CurrentPlayerIndex == 0));
+    }
+    return false;
+}
+
+void LinesWindow::slotClick(int id, int index) {
+    const SlotLabel& l = SlotLabels[id];
+    if (!takes(l)) return;
+    const int16_t n = env_.state.CurrentPlayerIndex;
+    shownDay().Slots[SlotLabelWord(l, index)] = n;
+    slotLabel(id, index).setCaption(l.rule == SlotRule::Goalie ? env_.league.Goalies[n].Name.trimmed()
+                                                               : env_.league.Players[n].Name.trimmed());
+    Check();
+}
+
+// ---------------------------------------------------------------------------
+
+frmLine::frmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "frmLine", ProClub) {
+    partialLine_ = &cmdPartialLine;
+    cmdPartialLine.setCaption("Partial Auto Made Lines");
+    cmdPartialLine.Move(PartialLineLeft, ButtonTop, PartialLineWidth, ButtonHeight);
+}
+
+frmFarmLine::frmFarmLine(FormManager& forms, ClientApp& app)
+    : LinesWindow(forms, app, "frmFarmLine", FarmClub) {}
+
+}  // namespace dravik

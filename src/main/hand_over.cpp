@@ -1,0 +1,31 @@
+#include "main/hand_over.h"
+
+#include <string>
+
+#include "forms/form_manager.h"
+#include "league/env.h"
+#include "main/client_app.h"
+#include "main/frm_main.h"
+
+namespace dravik {
+
+void ReturnToCaller(ClientApp& app, Form& window) {
+    window.Hide();
+    const std::string& caller = app.env().state.CallerFormName;
+    Form* back = nullptr;
+    if (caller == "Team") {
+        back = FindLoadedWindow(app.forms(), "frmTeam");
+    } else if (caller != "Main") {
+        IntegrityCheckFailed(app.env());
+    }
+    if (!back) back = app.mainWindow();
+    if (back) back->Show();
+}
+
+Form* FindLoadedWindow(FormManager& forms, std::string_view name) {
+    for (Form* f : forms.loadedForms())
+        if (f->Name() == name) return f;
+    return nullptr;
+}
+
+}  // namespace dravik
