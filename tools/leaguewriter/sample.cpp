@@ -709,6 +709,7 @@ void BuildFullLeague(LeagueData& league) {
 void BuildOffSeasonSampleLeague(LeagueData& league) {
     BuildSampleLeague(league);
     league.League.OffSeason = True;
+    league.League.FantasyDraft = True;
     for (int16_t team : OffSeasonAgentTeams) {
         for (int n = 1; n <= 10000; ++n) {
             PlayerInfo& p = league.Players[n];

@@ -54,7 +54,8 @@ void BuildFullLeague(LeagueData& league);
 // The sample league in its off-season, for making free-agent offers: the
 // first skater of each of teams 2, 3 and 4 is out of contract (so the
 // free-agent window lists him beside the teamless ones), the one of team 4
-// younger than the league's young-player age.
+// younger than the league's young-player age. Both drafts are on, so the
+// draft list window lists the teamless players beside the draft names.
 void BuildOffSeasonSampleLeague(LeagueData& league);
 inline constexpr std::array<int16_t, 3> OffSeasonAgentTeams{2, 3, 4};
 
