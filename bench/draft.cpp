@@ -5,32 +5,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QLocale>
-#include <memory>
+#include <string>
 
+#include "bench_program.h"
 #include "forms/forms.h"
 #include "leaguewriter/sample.h"
-#include "main/client_app.h"
 #include "main/frm_main.h"
 #include "market/frm_draft.h"
-#include "platform/clock.h"
-#include "platform/formats.h"
-#include "platform/instance_lock.h"
-#include "platform/settings.h"
-#include "platform/shell.h"
 
 namespace dravik {
 namespace {
 
-struct DraftBench {
-    ScriptedDialogs dialogs;
-    MemorySettings settings;
-    LogHooks log;
-    FakeClock clock{0, 25};
-    FakeInstanceLock lock;
-    RecordingShellOpen shell;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    ClientApp app{ClientServices{dialogs, settings, log, clock, lock, shell, formats, "/tmp", {}}};
+struct DraftBench : BenchServices {
+    ClientApp app{services()};
     User user{app.forms()};
 
     DraftBench() {

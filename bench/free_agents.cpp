@@ -7,12 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QLocale>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "bench_program.h"
 #include "forms/dialogs.h"
 #include "forms/user.h"
 #include "league/env.h"
@@ -21,34 +20,15 @@
 #include "main/client_app.h"
 #include "main/frm_main.h"
 #include "market/frm_free_agent_client.h"
-#include "platform/clock.h"
-#include "platform/formats.h"
-#include "platform/instance_lock.h"
-#include "platform/settings.h"
-#include "platform/shell.h"
 #include "qt/qt_backend.h"
 
 namespace {
 
 using namespace dravik;
 
-std::string tempFolder() {
-    std::string t = (std::filesystem::temp_directory_path() / "dravik-bench-XXXXXX").string();
-    if (!mkdtemp(t.data())) std::abort();
-    return t;
-}
-
 // A running program with the league in place, team 1 chosen.
-struct Program {
-    std::string folder = tempFolder();
-    ScriptedDialogs dialogs;
-    MemorySettings settings;
-    LogHooks log;
-    FakeClock clock{0, 1000};
-    FakeInstanceLock lock;
-    RecordingShellOpen shell;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    ClientApp app{ClientServices{dialogs, settings, log, clock, lock, shell, formats, folder, {}}};
+struct Program : BenchServices {
+    ClientApp app{services()};
     User user{app.forms()};
     std::unique_ptr<QtBackend> backend;
 
@@ -57,14 +37,8 @@ struct Program {
         if (drawn) backend = std::make_unique<QtBackend>(app.forms());
         if (!app.start()) std::abort();
         leaguewriter::BuildFreeAgentLeague(app.league());
-        const bool full = app.league().League.ShowAllRatings == True;
-        app.state().SkaterStatCount = full ? 15 : 7;
-        app.state().GoalieStatCount = full ? 13 : 7;
+        useLoadedCounts(app);
         app.state().CurrentTeam = 1;
-    }
-    ~Program() {
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
     }
     frmFreeAgentClient& open() {
         frmMain& main = *app.mainWindow();

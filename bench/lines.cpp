@@ -4,14 +4,12 @@
 // change in it. Both should stay well under 20 ms.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <QLocale>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "bench_program.h"
 #include "forms/dialogs.h"
 #include "forms/user.h"
 #include "league/env.h"
@@ -21,38 +19,16 @@
 #include "lines/install_lines.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
-#include "platform/clock.h"
-#include "platform/formats.h"
-#include "platform/instance_lock.h"
-#include "platform/settings.h"
-#include "platform/shell.h"
 #include "team/frm_team.h"
 
 namespace {
 
 using namespace dravik;
 
-struct Program {
-    std::string folder;
-    ScriptedDialogs dialogs;
-    MemorySettings settings;
-    LogHooks log;
-    FakeClock clock{0, 1000};  // every read is past the wait window's pause
-    FakeInstanceLock lock;
-    RecordingShellOpen shell;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    std::unique_ptr<ClientApp> app;
-    User user{app_forms()};
+struct Program : BenchServices {
+    std::unique_ptr<ClientApp> app = std::make_unique<ClientApp>(services());
+    User user{app->forms()};
     int16_t team = 0;
-
-    FormManager& app_forms() {
-        std::string t = (std::filesystem::temp_directory_path() / "dravik-bench-XXXXXX").string();
-        if (!mkdtemp(t.data())) std::abort();
-        folder = t;
-        app = std::make_unique<ClientApp>(
-            ClientServices{dialogs, settings, log, clock, lock, shell, formats, folder, {}});
-        return app->forms();
-    }
 
     Program() {
         InstallTeamWindows(*app);
@@ -79,11 +55,6 @@ struct Program {
                 team = t;
             }
         }
-    }
-    ~Program() {
-        app.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
     }
 
     frmLine* open() {

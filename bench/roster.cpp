@@ -7,37 +7,23 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QLocale>
 #include <map>
 #include <string>
 
+#include "bench_program.h"
 #include "forms/forms.h"
 #include "league/env.h"
 #include "league/shared.h"
 #include "leaguewriter/sample.h"
-#include "main/client_app.h"
 #include "main/frm_main.h"
-#include "platform/clock.h"
-#include "platform/folders.h"
-#include "platform/formats.h"
-#include "platform/instance_lock.h"
-#include "platform/settings.h"
-#include "platform/shell.h"
 #include "team/frm_roster.h"
 #include "team/frm_team.h"
 
 namespace dravik {
 namespace {
 
-struct Program {
-    ScriptedDialogs dialogs;
-    MemorySettings settings;
-    LogHooks log;  // keeps nothing
-    FakeClock clock{0, 25};
-    FakeInstanceLock lock;
-    RecordingShellOpen shell;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    ClientApp app{ClientServices{dialogs, settings, log, clock, lock, shell, formats, "/tmp", {}}};
+struct Program : BenchServices {
+    ClientApp app{services()};
     User user{app.forms()};
     int16_t team = 0;
     int players = 0;
@@ -47,9 +33,7 @@ struct Program {
         app.start();
         leaguewriter::BuildFullLeague(app.league());
         ProgramState& s = app.state();
-        const bool full = app.league().League.ShowAllRatings == True;
-        s.SkaterStatCount = full ? 15 : 7;
-        s.GoalieStatCount = full ? 13 : 7;
+        useLoadedCounts(app);
         s.WindowTitlePrefix = std::string(ProductName) + " - Full.zcl";
         std::map<int16_t, int> count;
         for (const PlayerInfo& p : app.league().Players)

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -45,20 +44,6 @@ struct RefusedReplace {
     RefusedReplace(const RefusedReplace&) = delete;
     RefusedReplace& operator=(const RefusedReplace&) = delete;
 };
-
-std::string Unpack(const std::string& container) {
-    if (container.size() < 4) return {};
-    uint32_t n = 0;
-    for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<uint8_t>(container[i]);
-    std::string out(n, '\0');
-    uLongf got = n;
-    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &got,
-                   reinterpret_cast<const Bytef*>(container.data() + 4),
-                   static_cast<uLong>(container.size() - 4)) != Z_OK ||
-        got != n)
-        return {};
-    return out;
-}
 
 struct OffersEnv : TestEnv {
     LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};

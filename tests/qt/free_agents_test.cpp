@@ -5,7 +5,6 @@
 // file, which is decoded here.
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,20 +25,6 @@ int32_t numberAt(const std::string& bytes, std::size_t at, int width) {
     uint32_t n = 0;
     for (int i = width - 1; i >= 0; --i) n = (n << 8) | static_cast<uint8_t>(bytes[at + i]);
     return width == 2 ? static_cast<int16_t>(n) : static_cast<int32_t>(n);
-}
-
-std::string Unpack(const std::string& container) {
-    if (container.size() < 4) return {};
-    uint32_t n = 0;
-    for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<uint8_t>(container[i]);
-    std::string out(n, '\0');
-    uLongf got = n;
-    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &got,
-                   reinterpret_cast<const Bytef*>(container.data() + 4),
-                   static_cast<uLong>(container.size() - 4)) != Z_OK ||
-        got != n)
-        return {};
-    return out;
 }
 
 TEST(QtFreeAgents, AManagerMakesTwoOffersReadsACardAndWritesTheFile) {

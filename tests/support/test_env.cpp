@@ -1,6 +1,7 @@
 #include "test_env.h"
 
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -28,6 +29,20 @@ std::string readFile(const std::string& path) {
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Unpack(const std::string& container) {
+    if (container.size() < 4) return {};
+    uint32_t n = 0;
+    for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<uint8_t>(container[i]);
+    std::string out(n, '\0');
+    uLongf got = n;
+    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &got,
+                   reinterpret_cast<const Bytef*>(container.data() + 4),
+                   static_cast<uLong>(container.size() - 4)) != Z_OK ||
+        got != n)
+        return {};
+    return out;
 }
 
 }  // namespace dravik::test

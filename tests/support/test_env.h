@@ -57,4 +57,8 @@ struct TestEnv {
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
 
+// The bytes of a compressed container (the 4-byte length, then the zlib
+// stream), unpacked; empty when it is none.
+std::string Unpack(const std::string& container);
+
 }  // namespace dravik::test

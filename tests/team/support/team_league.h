@@ -43,9 +43,6 @@ void FillLines(DayLines& set, const Lineup& lineup);
 // that the farm check fails until FillLines fills it.
 Lineup AddFarmClub(LeagueData& league);
 
-// The bytes of a compressed container, unpacked (empty when it is none).
-std::string Unpack(const std::string& container);
-
 // Everything reading a team lines file for `team` may change, as bytes: the
 // team record, both state arrays, and the status, protected and
 // trade-available fields of every skater and goalie.
