@@ -96,9 +96,12 @@ double LeadingValue(std::string_view text) {
         for (std::size_t i = 2; i < kept.size(); ++i) {
             const char c = kept[i];
             int digit = -1;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+            if (c >= '0' && c <= '9')
+                digit = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                digit = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                digit = c - 'A' + 10;
             if (digit < 0 || digit >= radix) break;
             v = v * radix + digit;
         }

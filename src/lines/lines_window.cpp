@@ -802,7 +802,8 @@ void LinesWindow::cmdCopy_Click() {
 void LinesWindow::cmdCopyAll_Click() {
     try {
         const std::string from = std::to_string(CurrentDay);
-        MsgBox(env_, "Are you want to you want to copy the lines from day " + from + " to day all the others day?",
+        MsgBox(env_,
+               "Are you want to you want to copy the lines from day " + from + " to day all the others day?",
                mb::YesNo | mb::Question);
         if (env_.state.LastMsgBoxResult != mb::Yes) return;
         // Every other day of the ten, also those no game was found for.

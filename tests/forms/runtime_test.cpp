@@ -8,9 +8,11 @@ namespace dravik {
 namespace {
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    struct Case { double in, out; } cases[] = {
-        {60.5, 60}, {61.5, 62}, {72.5, 72}, {73.5, 74}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-        {0.49999, 0}, {0.50001, 1}, {99.49, 99}, {2.0, 2}, {-7.2, -7}, {-7.6, -8},
+    struct Case {
+        double in, out;
+    } cases[] = {
+        {60.5, 60},   {61.5, 62},   {72.5, 72},  {73.5, 74}, {-0.5, 0},  {-1.5, -2}, {-2.5, -2},
+        {0.49999, 0}, {0.50001, 1}, {99.49, 99}, {2.0, 2},   {-7.2, -7}, {-7.6, -8},
     };
     for (auto c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
 }

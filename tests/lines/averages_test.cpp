@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "leaguewriter/builder.h"
 #include "league/overall.h"
+#include "leaguewriter/builder.h"
 #include "support/lines_client.h"
 
 namespace dravik::test {
@@ -19,11 +19,16 @@ enum Heading { Normal, PowerPlay, FourVsFour, PenaltyKill, PenaltyKill3 };
 // The unit's words, written out here rather than taken from the window's table.
 std::vector<int> UnitWords(Heading h, int l) {
     switch (h) {
-        case Normal: return {l - 1, l + 3, l + 7, l + 11, l + 15};
-        case PowerPlay: return {l + 19, l + 21, l + 23, l + 25, l + 27};
-        case FourVsFour: return {l + 37, l + 39, l + 41, l + 43};
-        case PenaltyKill: return {l + 29, l + 31, l + 33, l + 35};
-        case PenaltyKill3: return {l + 47, l + 49, l + 51};
+        case Normal:
+            return {l - 1, l + 3, l + 7, l + 11, l + 15};
+        case PowerPlay:
+            return {l + 19, l + 21, l + 23, l + 25, l + 27};
+        case FourVsFour:
+            return {l + 37, l + 39, l + 41, l + 43};
+        case PenaltyKill:
+            return {l + 29, l + 31, l + 33, l + 35};
+        case PenaltyKill3:
+            return {l + 47, l + 49, l + 51};
     }
     return {};
 }
@@ -138,7 +143,8 @@ TEST(LinesAverages, TheCaptionsAndTheOverallPairFollowTheLeague) {
             }
             const bool shown = overallColumn == True;
             if (showAll != 0) {
-                Texts full{"CK", "FG", "DI", "SK", "ST", "DU", "PH", "FO", "PA", "SC", "DF", "EX", "LD", "MO", "PO"};
+                Texts full{"CK", "FG", "DI", "SK", "ST", "DU", "PH", "FO",
+                           "PA", "SC", "DF", "EX", "LD", "MO", "PO"};
                 full.resize(static_cast<std::size_t>(count));
                 // The overall pair reads "OV" as it does for a selected player, never "FO".
                 full.push_back(shown ? "OV" : "xx");
@@ -169,8 +175,8 @@ TEST(LinesAverages, AnEmptyUnitShowsThePlaceholder) {
     Texts values;
     for (int k = 1; k <= 16; ++k) values.push_back(w->lblStat(k).Caption());
     const std::string overall = std::to_string(PlayerOverall(c.env(), 1, 0));
-    EXPECT_EQ(values, (Texts{"45", "45", "45", "45", "45", "80", "45", "45", "45", "45", "45", "45", "45", "45",
-                             "45", overall}));
+    EXPECT_EQ(values, (Texts{"45", "45", "45", "45", "45", "80", "45", "45", "45", "45", "45", "45", "45",
+                             "45", "45", overall}));
 }
 
 TEST(LinesAverages, ABadSlotOrAnOverflowEndsTheClickInItsBox) {

@@ -130,7 +130,8 @@ TEST(LinesCopy, TheQuestionsAndNoticesAsTheyStand) {
     ASSERT_EQ(shown.size(), 5u);
     EXPECT_EQ(shown[1].style, mb::YesNo | mb::Question);
     EXPECT_EQ(shown[2].style, mb::OKOnly | mb::Information);
-    EXPECT_EQ(shown[3].prompt, "Are you want to you want to copy the lines from day 1 to day all the others day?");
+    EXPECT_EQ(shown[3].prompt,
+              "Are you want to you want to copy the lines from day 1 to day all the others day?");
     EXPECT_EQ(shown[3].style, mb::YesNo | mb::Question);
     EXPECT_EQ(shown[4].prompt, "Lines 1 was successfully copy to day all the others day.");
     EXPECT_EQ(shown[4].style, mb::OKOnly | mb::Information);
@@ -247,9 +248,12 @@ TEST(LinesAutoLines, TheWindowShowsWhatTheLineMakerBuilt) {
     };
     const Texts done{"Auto Lines Function has been run successfully."};
     const Case cases[] = {
-        {"pro, an empty day", false, false, [](LeagueData& l) { l.Teams[Team].ProLines[0] = DayLines{}; }, done},
+        {"pro, an empty day", false, false, [](LeagueData& l) { l.Teams[Team].ProLines[0] = DayLines{}; },
+         done},
         {"pro, over a full day", false, false, {}, done},
-        {"partial, three gaps", false, true,
+        {"partial, three gaps",
+         false,
+         true,
          [](LeagueData& l) {
              for (int word : {0, 20, slot::BackupGoaler}) l.Teams[Team].ProLines[0].Slots[word] = 0;
          },

@@ -33,9 +33,16 @@ TEST(LinesStrategy, TheBarsShareABudgetOfFiveAndARefusedMoveSnapsBack) {
         {"one more is refused", {2, 1, 1}, {{2, Scroll::SmallUp}, {0, Scroll::SmallUp}}, {2, 1, 2}, "0"},
         {"a drag beyond the budget is refused", {2, 1, 1}, {{1, Scroll::Track, 5}}, {2, 1, 1}, "1"},
         {"lowering frees points", {2, 2, 1}, {{0, Scroll::Track, 0}}, {0, 2, 1}, "2"},
-        {"above the budget a step down into it is taken", {2, 2, 2}, {{2, Scroll::SmallDown}}, {2, 2, 1}, "0"},
-        {"far above the budget nothing is taken", {3, 3, 3}, {{0, Scroll::Track, 0}, {1, Scroll::SmallDown}},
-         {3, 3, 3}, "-4"},
+        {"above the budget a step down into it is taken",
+         {2, 2, 2},
+         {{2, Scroll::SmallDown}},
+         {2, 2, 1},
+         "0"},
+        {"far above the budget nothing is taken",
+         {3, 3, 3},
+         {{0, Scroll::Track, 0}, {1, Scroll::SmallDown}},
+         {3, 3, 3},
+         "-4"},
     };
     for (bool farm : {false, true}) {
         for (const Case& k : cases) {
