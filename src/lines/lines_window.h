@@ -5,9 +5,9 @@
 // written once here and takes the club's differences from its LinesClub.
 //
 // Every control of both windows is laid out by the constructor with its
-// caption and its enabled state at opening. The strategy bars, the
-// pull-goalie boxes, the unit headings and the line commands are filled and
-// enabled here; what clicking or editing them does is added as handlers.
+// caption and its enabled state at opening; each documented handler is a
+// member named after its control and event. The pro window adds only its
+// partial automatic lines (frmLine).
 
 #include <array>
 #include <functional>  // before control_array.h, which uses it
