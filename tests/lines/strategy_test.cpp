@@ -183,6 +183,15 @@ TEST(LinesPullGoalie, AFailureInsideIsTheStandardBoxAndTheWindowGoesOn) {
     EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
     EXPECT_EQ(c.window<frmLine>(), w);
     EXPECT_EQ(c.state().EditGuard, False);
+
+    // The bars have no box of their own either. (Moving the focus to the
+    // bar first checks the box that had it, which fails the same way.)
+    c.dialogs.clear();
+    ASSERT_TRUE(c.user.scroll(w->hscStats(0), Scroll::SmallUp));
+    EXPECT_EQ(c.dialogs.messages(),
+              (Texts{"9 - Subscript out of range in frmLine.txtPullGoalerMinPct_LostFocus!",
+                     "9 - Subscript out of range in frmLine.hscStats_Change!"}));
+    EXPECT_EQ(c.window<frmLine>(), w);
 }
 
 }  // namespace
