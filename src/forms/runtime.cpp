@@ -1,5 +1,6 @@
 #include "forms/runtime.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -80,6 +81,74 @@ int32_t roundToInt32(double v) {
     double r = roundHalfEven(v);
     if (r < -2147483648.0 || r > 2147483647.0) raiseError(err::Overflow);
     return static_cast<int32_t>(r);
+}
+
+double LeadingValue(std::string_view text) {
+    std::string kept;  // the text without the characters the reading skips
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n') kept.push_back(c);
+
+    if (kept.size() >= 2 && kept[0] == '&') {
+        const char base = static_cast<char>(kept[1] & ~0x20);
+        const int radix = base == 'H' ? 16 : base == 'O' ? 8 : 0;
+        if (radix == 0) return 0.0;
+        double v = 0.0;
+        for (std::size_t i = 2; i < kept.size(); ++i) {
+            const char c = kept[i];
+            int digit = -1;
+            if (c >= '0' && c <= '9')
+                digit = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                digit = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                digit = c - 'A' + 10;
+            if (digit < 0 || digit >= radix) break;
+            v = v * radix + digit;
+        }
+        return v;
+    }
+
+    // Gather the number's characters in the one spelling from_chars reads
+    // (no plus sign, E for the exponent); it reads no locale, so a decimal
+    // comma of the user's system cannot change what a reply means.
+    std::string number;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < kept.size() && (kept[i] == '-' || kept[i] == '+')) negative = kept[i++] == '-';
+    bool digits = false, point = false;
+    for (; i < kept.size(); ++i) {
+        const char c = kept[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            number.push_back(c);
+        } else if (c == '.' && !point) {
+            point = true;
+            number.push_back(c);
+        } else {
+            break;
+        }
+    }
+    if (!digits) return 0.0;
+    if (i < kept.size() && (kept[i] == 'E' || kept[i] == 'e' || kept[i] == 'D' || kept[i] == 'd')) {
+        std::string exponent = "e";
+        std::size_t j = i + 1;
+        if (j < kept.size() && (kept[j] == '-' || kept[j] == '+')) {
+            if (kept[j] == '-') exponent.push_back('-');
+            ++j;
+        }
+        const std::size_t first = j;
+        for (; j < kept.size() && kept[j] >= '0' && kept[j] <= '9'; ++j) exponent.push_back(kept[j]);
+        if (j > first) number += exponent;
+    }
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large, or too small to tell from 0: keep the direction the text gave.
+        const bool tiny = number.find("e-") != std::string::npos;
+        v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -v : v;
 }
 
 }  // namespace dravik

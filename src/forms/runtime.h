@@ -72,4 +72,14 @@ double roundHalfEven(double v);
 int16_t roundToInt16(double v);
 int32_t roundToInt32(double v);
 
+// The number a typed text begins with, as the customary numeric reading of a
+// reply does: blanks, tabs and line feeds are skipped wherever they stand; an
+// optional sign, digits with at most one decimal point and an optional
+// exponent (E or D, a sign, digits) are read up to the first other
+// character; "&H" and "&O" start a hexadecimal or octal number. No number at
+// the start reads 0. The result is real and never overflows here (a number
+// too large for a double is infinity): the caller's conversion judges its
+// range.
+double LeadingValue(std::string_view text);
+
 }  // namespace dravik

@@ -10,6 +10,9 @@ public:
     frmLine(FormManager& forms, ClientApp& app);
 
     CommandButton cmdPartialLine{this, "cmdPartialLine"};
+
+    // Fills only the empty slots of the shown day.
+    void cmdPartialLine_Click();
 };
 
 }  // namespace dravik

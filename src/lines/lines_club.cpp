@@ -1,5 +1,7 @@
 #include "lines/lines_club.h"
 
+#include "rules/autolines.h"
+#include "rules/autolinesfarm.h"
 #include "rules/linecheck.h"
 #include "rules/linesets.h"
 #include "rules/slots.h"
@@ -19,6 +21,7 @@ const LinesClub ProClub{
     &CheckLine,
     &PlayOnLineString,
     &PlayOnLineInteger,
+    &AutoLines,
 };
 
 const LinesClub FarmClub{
@@ -30,6 +33,7 @@ const LinesClub FarmClub{
     &CheckLineFarm,
     &PlayOnLineStringFarm,
     &PlayOnLineIntegerFarm,
+    &AutoLinesFarm,
 };
 
 }  // namespace dravik

@@ -21,6 +21,11 @@ struct LinesClub {
     Flag (*checkLine)(Env&, int16_t team, Flag showMessages, int16_t day, Flag logErrors);
     std::string (*playOnLineString)(Env&, int16_t team, int16_t number, int16_t day);
     int16_t (*playOnLineInteger)(Env&, int16_t team, int16_t number, int16_t day);
+    // The club's automatic line maker (the pro one builds the whole day).
+    void (*autoLines)(Env&, int16_t team, Flag showDone, int16_t day);
+
+    // The line-set argument of WipesLines for this club.
+    Flag proSet() const { return farm ? False : True; }
 
     // The club's name as stored (blank-padded).
     const FixedText<40>& name(const TeamInfo& t) const { return farm ? t.Farm.Name : t.Name; }

@@ -7,13 +7,17 @@
 #include "forms/form_manager.h"
 #include "league/env.h"
 #include "league/overall.h"
+#include "league/password.h"
 #include "league/rating_columns.h"
 #include "lines/frm_farm_line.h"
 #include "lines/frm_line.h"
 #include "lines/slot_labels.h"
 #include "main/client_app.h"
 #include "main/hand_over.h"
+#include "rules/autolines.h"
+#include "rules/linesets.h"
 #include "team/frm_team.h"
+#include "team/frm_ticket.h"
 
 namespace dravik {
 
@@ -62,6 +66,31 @@ std::vector<Shown> placeOrder() {
 const std::vector<Shown>& PlaceOrder() {
     static const std::vector<Shown> order = placeOrder();
     return order;
+}
+
+// The unit headings: which headings, which units of the rules engine's table
+// they average, how the panel is titled and how a failure ends.
+struct UnitHeading {
+    ControlArray<Label> LinesWindow::*labels;
+    SlotGroup group;
+    const char* titlePrefix;
+    const char* failure;
+};
+
+enum Heading { NormalHeading, PowerPlayHeading, FourVsFourHeading, PenaltyKillHeading, PenaltyKill3Heading };
+
+const UnitHeading UnitHeadings[] = {
+    {&LinesWindow::lblNormalTrio, SlotGroup::Normal, "Normal ", " in lblNormalTrio!"},
+    {&LinesWindow::lblPPTrio, SlotGroup::PowerPlay, "PP ", " in lblPPTrio!"},
+    {&LinesWindow::lbl44Trio, SlotGroup::FourVsFour, "4 vs 4 ", " in lbl44Trio!"},
+    {&LinesWindow::lblPKTrio, SlotGroup::PenaltyKill, "PK ", " in lblPKTrio!"},
+    {&LinesWindow::lblPK3Trio, SlotGroup::PenaltyKill3, "PK3 ", " in lblPK3Trio!"},
+};
+
+const LineUnit* FindUnit(SlotGroup group, int number) {
+    for (const LineUnit& u : LineUnits)
+        if (u.group == group && u.number == number) return &u;
+    return nullptr;
 }
 
 }  // namespace
@@ -276,6 +305,22 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     lblExtraForward.Click = [this](int i) { lblExtraForward_Click(i); };
     lblExtraDefense.Click = [this](int i) { lblExtraDefense_Click(i); };
     lblPenaltyShot.Click = [this](int i) { lblPenaltyShot_Click(i); };
+
+    lblNormalTrio.Click = [this](int i) { lblNormalTrio_Click(i); };
+    lblPPTrio.Click = [this](int i) { lblPPTrio_Click(i); };
+    lbl44Trio.Click = [this](int i) { lbl44Trio_Click(i); };
+    lblPKTrio.Click = [this](int i) { lblPKTrio_Click(i); };
+    lblPK3Trio.Click = [this](int i) { lblPK3Trio_Click(i); };
+
+    hscStats.Change = [this](int i) { hscStats_Change(i); };
+    txtPullGoalerMinGoal.LostFocus = [this] { txtPullGoalerMinGoal_LostFocus(); };
+    txtPullGoalerMinPct.LostFocus = [this] { txtPullGoalerMinPct_LostFocus(); };
+
+    cmdCopy.Click = [this] { cmdCopy_Click(); };
+    cmdCopyAll.Click = [this] { cmdCopyAll_Click(); };
+    cmdWipeLines.Click = [this] { cmdWipeLines_Click(); };
+    cmdAutoLines.Click = [this] { cmdAutoLines_Click(); };
+    cmdDebug.Click = [this] { cmdDebug_Click(); };
 }
 
 Label& LinesWindow::slotLabel(int id, int index) {
@@ -606,11 +651,217 @@ void LinesWindow::slotClick(int id, int index) {
 }
 
 // ---------------------------------------------------------------------------
+// Unit averages.
+
+void LinesWindow::lblNormalTrio_Click(int index) { headingClick(NormalHeading, index); }
+void LinesWindow::lblPPTrio_Click(int index) { headingClick(PowerPlayHeading, index); }
+void LinesWindow::lbl44Trio_Click(int index) { headingClick(FourVsFourHeading, index); }
+void LinesWindow::lblPKTrio_Click(int index) { headingClick(PenaltyKillHeading, index); }
+void LinesWindow::lblPK3Trio_Click(int index) { headingClick(PenaltyKill3Heading, index); }
+
+void LinesWindow::headingClick(int which, int index) {
+    const UnitHeading& h = UnitHeadings[which];
+    try {
+        const Label& heading = (this->*h.labels)(index);
+        const LineUnit* unit = FindUnit(h.group, index);
+        if (!unit) raiseError(err::SubscriptOutOfRange);
+        const DayLines& day = club_.lines(env_, env_.state.CurrentTeam, CurrentDay);
+
+        // An empty slot stands for the placeholder record 0, and the unit's
+        // full size divides whatever is empty. Each player counts with the
+        // overall of his own position, not the slot's.
+        std::array<int16_t, 15> sums{};
+        int16_t overallSum = 0;
+        for (int k = 0; k < unit->size; ++k) {
+            const int16_t n = day.Slots[SkaterSlots[unit->slots[k]].word];
+            if (n < 0 || n > 10000) raiseError(err::SubscriptOutOfRange);
+            const PlayerInfo& p = env_.league.Players[n];
+            for (int r = 0; r < 15; ++r) sums[r] = add16(sums[r], p.Ratings[r]);
+            overallSum = add16(overallSum, PlayerOverall(env_, p.Position, n));
+        }
+        const double size = unit->size;
+        std::array<int16_t, 15> averages{};
+        for (int r = 0; r < 15; ++r) averages[r] = roundToInt16(sums[r] / size);
+        const int16_t overall = roundToInt16(overallSum / size);
+
+        lblStatLabel(0).setVisible(true);
+        lblStat(0).setCaption("T");
+        lblStat(0).setVisible(true);
+        frmStat.setCaption(h.titlePrefix + heading.Caption());
+
+        const LeagueInfo& league = env_.league.League;
+        const RatingColumns cols = SkaterColumns(env_.state, league.ShowAllRatings, averages, overall);
+        const int last = league.ShowOverallColumn == True ? cols.count + 1 : cols.count;
+        for (int k = 1; k <= last; ++k) {
+            lblStatLabel(k).setCaption(cols.caption[k]);
+            lblStat(k).setCaption(cols.value[k]);
+            lblStat(k).setVisible(true);
+            lblStatLabel(k).setVisible(true);
+        }
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, h.failure);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Strategy and pull-goalie values of the shown day.
+
+void LinesWindow::hscStats_Change(int index) {
+    // Place is loading the bars: the day already holds their values.
+    if (StrategyLoaded != True) return;
+    int16_t sum = 0;
+    for (int i = 0; i <= 2; ++i) sum = add16(sum, hscStats(i).Value());
+    HScrollBar& bar = hscStats(index);
+    if (sum <= 5) {
+        const int16_t v = static_cast<int16_t>(bar.Value());
+        lblStatsPoint(index).setCaption(std::to_string(v));
+        shownDay().Slots[slot::Strategy + index] = v;
+        PointsLeft = sub16(5, sum);
+        lblPoint.setCaption(std::to_string(PointsLeft));
+        return;
+    }
+    // Over the budget: back to the last value taken, without a word. Setting
+    // it runs this handler again, which finds the old sum.
+    bar.setValue(LeadingNumber(lblStatsPoint(index).Caption()));
+}
+
+void LinesWindow::txtPullGoalerMinGoal_LostFocus() {
+    pullGoalieLostFocus(txtPullGoalerMinGoal, slot::PullGoalerMinGoal);
+}
+
+void LinesWindow::txtPullGoalerMinPct_LostFocus() {
+    pullGoalieLostFocus(txtPullGoalerMinPct, slot::PullGoalerMinPct);
+}
+
+void LinesWindow::pullGoalieLostFocus(TextBox& box, int word) {
+    ProgramState& state = env_.state;
+    if (state.EditGuard == True) return;
+    bool taken = CheckInput(env_, box.Text(), 0, False, False) == True;
+    if (taken) {
+        // The number the text begins with: "12-3" is 12, "--5" is 0. One
+        // that its word cannot hold is refused like any other bad input.
+        const int32_t n = LeadingNumber(box.Text());
+        if (n < -32768 || n > 32767) {
+            MsgBox(env_, "No Valid Input!", mb::OKOnly | mb::Exclamation);
+            taken = false;
+        } else {
+            shownDay().Slots[word] = static_cast<int16_t>(n);
+            state.DataChanged = True;
+        }
+    }
+    if (taken) return;
+    state.EditGuard = True;
+    try {
+        box.SetFocus();
+    } catch (...) {
+        // A guard left on would silence every later check.
+        state.EditGuard = False;
+        throw;
+    }
+    state.EditGuard = False;
+}
+
+// ---------------------------------------------------------------------------
+// Commands on the whole shown day.
+
+void LinesWindow::Copy(int16_t target) {
+    try {
+        const int16_t team = env_.state.CurrentTeam;
+        const DayLines& from = club_.lines(env_, team, CurrentDay);
+        DayLines& to = club_.lines(env_, team, target);
+        for (int w = 0; w < slot::Count; ++w)
+            if (w != 46 && w != 47) to.Slots[w] = from.Slots[w];
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, " in Copy!");
+    }
+}
+
+void LinesWindow::cmdCopy_Click() {
+    try {
+        const std::string reply =
+            env_.dialogs.inputBox("What day do you have to copy your lines?", ProductName, "", false);
+        const int16_t target = roundToInt16(LeadingValue(reply));
+        const int days = vscDay.Max();
+        if (target > days || target < 1) {
+            MsgBox(env_, "Please entry a number between 1 and " + std::to_string(days) + ".",
+                   mb::OKOnly | mb::Exclamation);
+            return;
+        }
+        const std::string from = std::to_string(CurrentDay), to = std::to_string(target);
+        MsgBox(env_, "Are you want to you want to copy the lines from day " + from + " to day " + to + "?",
+               mb::YesNo | mb::Question);
+        if (env_.state.LastMsgBoxResult != mb::Yes) return;
+        Copy(target);
+        MsgBox(env_, "Lines " + from + " was successfully copy to Lines " + to + ".",
+               mb::OKOnly | mb::Information);
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, " in cmdCopy!");
+    }
+}
+
+void LinesWindow::cmdCopyAll_Click() {
+    try {
+        const std::string from = std::to_string(CurrentDay);
+        MsgBox(env_,
+               "Are you want to you want to copy the lines from day " + from + " to day all the others day?",
+               mb::YesNo | mb::Question);
+        if (env_.state.LastMsgBoxResult != mb::Yes) return;
+        // Every other day of the ten, also those no game was found for.
+        for (int16_t d = 1; d <= 10; ++d)
+            if (d != CurrentDay) Copy(d);
+        MsgBox(env_, "Lines " + from + " was successfully copy to day all the others day.",
+               mb::OKOnly | mb::Information);
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, " in cmdCopyall!");
+    }
+}
+
+void LinesWindow::cmdWipeLines_Click() {
+    try {
+        MsgBox(env_, "Are you sure you want to wipe your lines?", mb::YesNo | mb::Question);
+        if (env_.state.LastMsgBoxResult != mb::Yes) return;
+        WipesLines(env_, env_.state.CurrentTeam, CurrentDay, club_.proSet());
+        Place();
+        Check();
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, " in cmdWipeLines!");
+    }
+}
+
+void LinesWindow::cmdAutoLines_Click() {
+    try {
+        // The day is shown again also when the maker gave up.
+        club_.autoLines(env_, env_.state.CurrentTeam, True, CurrentDay);
+        Place();
+        Check();
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, " in cmdAutoLines!");
+    }
+}
+
+void LinesWindow::cmdDebug_Click() {
+    // Only the findings: the display keeps what it showed, even where the
+    // check took an ineligible player out of the lines.
+    club_.checkLine(env_, env_.state.CurrentTeam, True, CurrentDay, False);
+}
+
+// ---------------------------------------------------------------------------
 
 frmLine::frmLine(FormManager& forms, ClientApp& app) : LinesWindow(forms, app, "frmLine", ProClub) {
     partialLine_ = &cmdPartialLine;
     cmdPartialLine.setCaption("Partial Auto Made Lines");
     cmdPartialLine.Move(PartialLineLeft, ButtonTop, PartialLineWidth, ButtonHeight);
+    cmdPartialLine.Click = [this] { cmdPartialLine_Click(); };
+}
+
+void frmLine::cmdPartialLine_Click() {
+    try {
+        AutoLinesPartial(env_, env_.state.CurrentTeam, True, CurrentDay);
+        Place();
+        Check();
+    } catch (const RuntimeError& e) {
+        ShowErrorBox(env_, e, " in cmdPartialLine!");
+    }
 }
 
 frmFarmLine::frmFarmLine(FormManager& forms, ClientApp& app)

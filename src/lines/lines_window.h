@@ -5,9 +5,9 @@
 // written once here and takes the club's differences from its LinesClub.
 //
 // Every control of both windows is laid out by the constructor with its
-// caption and its enabled state at opening. The strategy bars, the
-// pull-goalie boxes, the unit headings and the line commands are filled and
-// enabled here; what clicking or editing them does is added as handlers.
+// caption and its enabled state at opening; each documented handler is a
+// member named after its control and event. The pro window adds only its
+// partial automatic lines (frmLine).
 
 #include <array>
 #include <functional>  // before control_array.h, which uses it
@@ -140,6 +140,29 @@ public:
     void lblExtraDefense_Click(int index) { slotClick(lbl::ExtraDefense, index); }
     void lblPenaltyShot_Click(int index) { slotClick(lbl::PenaltyShot, index); }
 
+    // The unit headings: the unit's averages in the ratings panel.
+    void lblNormalTrio_Click(int index);
+    void lblPPTrio_Click(int index);
+    void lbl44Trio_Click(int index);
+    void lblPKTrio_Click(int index);
+    void lblPK3Trio_Click(int index);
+
+    // The strategy page.
+    void hscStats_Change(int index);
+    void txtPullGoalerMinGoal_LostFocus();
+    void txtPullGoalerMinPct_LostFocus();
+
+    // Copies the shown day's lines, strategy and pull-goalie values into
+    // another day of the same club. Words 46 and 47 stay the target's own.
+    void Copy(int16_t day);
+
+    // The commands on the whole shown day.
+    void cmdCopy_Click();
+    void cmdCopyAll_Click();
+    void cmdWipeLines_Click();
+    void cmdAutoLines_Click();
+    void cmdDebug_Click();
+
 protected:
     LinesWindow(FormManager& forms, ClientApp& app, std::string name, const LinesClub& club);
 
@@ -148,6 +171,8 @@ protected:
     Env& env_;
     // The pro window's partial automatic lines button; null in the farm window.
     CommandButton* partialLine_ = nullptr;
+
+    void Place();
 
 private:
     void Form_Load() override;
@@ -158,8 +183,9 @@ private:
     void chkPosition_Click(int index);
     void lstPlayer_Click();
     void ShowPlayer();
-    void Place();
     void slotClick(int id, int index);
+    void headingClick(int heading, int index);
+    void pullGoalieLostFocus(TextBox& box, int word);
 
     // The opening's steps after the team guard.
     void open();

@@ -82,5 +82,90 @@ TEST(LinesOnTheSampleLeague, AManagerSwapsHisFirstCentreAndSavesDayOneAsShown) {
     EXPECT_EQ(SlotCaptions(*c.window<frmLine>()), shown);
 }
 
+// The whole road of a day's lines: wiped, made automatically, the strategy
+// changed, copied to day 2, saved; the file holds both days as shown.
+TEST(LinesOnTheSampleLeague, AManagerRemakesDayOneCopiesItToDayTwoAndSaves) {
+    TeamClient c;
+    const std::string league = c.file("Sample League.zcl");
+    std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
+    c.app.forms().run(c.main(), "mnuOpen", "Click", [&] { c.main().OpenLeagueClient(league); });
+    ASSERT_TRUE(c.dialogs.shown().empty());
+
+    const int16_t team = 1;  // no password
+    c.state().CurrentTeam = team;
+    c.app.forms().run(c.main(), "lstDivision", "DblClick", [&] { c.app.openers().teamSheet(c.main()); });
+    frmTeam* sheet = c.window<frmTeam>();
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_TRUE(c.click(sheet->cmdLines));
+    frmLine* lines = c.window<frmLine>();
+    ASSERT_NE(lines, nullptr);
+    ASSERT_GE(lines->vscDay.Max(), 2);
+    ASSERT_TRUE(lines->cmdCopy.Enabled());
+
+    // Wiped, day 1 is incomplete: closing says so and the sheet cannot save.
+    ASSERT_TRUE(c.click(lines->cmdWipeLines));
+    EXPECT_EQ(c.dialogs.messages(), Texts{"Are you sure you want to wipe your lines?"});
+    EXPECT_EQ(lines->lblComplete.Caption(), "Lines are Incomplete");
+    c.dialogs.clear();
+    ASSERT_TRUE(c.click(lines->cmdExit));
+    EXPECT_EQ(c.dialogs.messages(), Texts{"Lines for Day #1 are Incomplete!"});
+    EXPECT_TRUE(sheet->Visible());
+    EXPECT_FALSE(sheet->cmdSaveToFile.Enabled());
+
+    // Made again by the line maker.
+    c.dialogs.clear();
+    ASSERT_TRUE(c.click(sheet->cmdLines));
+    lines = c.window<frmLine>();
+    ASSERT_NE(lines, nullptr);
+    ASSERT_TRUE(c.click(lines->cmdAutoLines));
+    EXPECT_EQ(c.dialogs.messages(), Texts{"Auto Lines Function has been run successfully."});
+    EXPECT_EQ(lines->lblComplete.Caption(), "Lines are Complete");
+
+    // A more physical, less offensive style.
+    ASSERT_TRUE(c.user.selectTab(lines->TabLine, 4));
+    ASSERT_EQ(lines->lblPoint.Caption(), "0");
+    ASSERT_TRUE(c.user.scroll(lines->hscStats(2), User::Scroll::SmallDown));
+    ASSERT_TRUE(c.user.scroll(lines->hscStats(0), User::Scroll::SmallUp));
+    const DayLines& dayOne = c.league().Teams[team].ProLines[0];
+    EXPECT_EQ(dayOne.Slots[slot::Strategy], 2);
+    EXPECT_EQ(dayOne.Slots[slot::Strategy + 2], 1);
+    EXPECT_EQ(lines->lblPoint.Caption(), "0");
+    const Texts shownOne = SlotCaptions(*lines);
+
+    c.dialogs.clear();
+    c.dialogs.answerInput("2");
+    ASSERT_TRUE(c.click(lines->cmdCopy));
+    EXPECT_EQ(c.dialogs.messages(), (Texts{"Are you want to you want to copy the lines from day 1 to day 2?",
+                                           "Lines 1 was successfully copy to Lines 2."}));
+    // Day 2 as the window shows it.
+    ASSERT_TRUE(c.user.scroll(lines->vscDay, User::Scroll::SmallUp));
+    ASSERT_EQ(lines->CurrentDay, 2);
+    EXPECT_EQ(SlotCaptions(*lines), shownOne);
+    EXPECT_EQ(lines->lblStatsPoint(0).Caption(), "2");
+    EXPECT_EQ(lines->lblComplete.Caption(), "Lines are Complete");
+
+    c.dialogs.clear();
+    ASSERT_TRUE(c.click(lines->cmdExit));
+    EXPECT_TRUE(c.dialogs.shown().empty());
+    EXPECT_TRUE(sheet->Visible());
+    EXPECT_TRUE(sheet->cmdSaveToFile.Enabled());
+
+    const DayLines one = c.league().Teams[team].ProLines[0];
+    const DayLines two = c.league().Teams[team].ProLines[1];
+    ASSERT_TRUE(c.click(sheet->cmdSaveToFile));
+    ASSERT_EQ(c.dialogs.shown().size(), 1u);
+    EXPECT_EQ(c.dialogs.shown()[0].prompt.rfind("Lines file for ", 0), 0u) << c.dialogs.shown()[0].prompt;
+    const std::optional<std::string> path = TeamLinesPath(c.app.programFolder(), c.league().Teams[team]);
+    ASSERT_TRUE(path && std::filesystem::exists(*path));
+
+    c.league().Teams[team].ProLines[0] = DayLines{};
+    c.league().Teams[team].ProLines[1] = DayLines{};
+    ASSERT_EQ(LoadTeamLinesFile(c.env(), team, *path), LoadResult::Loaded);
+    EXPECT_EQ(c.league().Teams[team].ProLines[0], one);
+    EXPECT_EQ(c.league().Teams[team].ProLines[1], two);
+    for (int w = 0; w < slot::Count; ++w)
+        if (w != 46 && w != 47) EXPECT_EQ(two.Slots[w], one.Slots[w]) << w;
+}
+
 }  // namespace
 }  // namespace dravik::test
