@@ -167,7 +167,9 @@ TEST(LinesCopy, CopyAllWritesEveryOtherDayOfTheTenWhateverTheGamesFound) {
         MarkDays(c.league(), c.pro, c.pro);
         LinesWindow* w = OpenLines(c, k.farm);
         ASSERT_NE(w, nullptr);
-        if (k.from != 1) ASSERT_TRUE(c.user.scroll(w->vscDay, User::Scroll::Track, k.from));
+        if (k.from != 1) {
+            ASSERT_TRUE(c.user.scroll(w->vscDay, User::Scroll::Track, k.from));
+        }
         ASSERT_EQ(w->CurrentDay, k.from);
         const TeamInfo before = c.team();
         c.dialogs.clear();
@@ -343,7 +345,9 @@ TEST(LinesAutoLines, TheButtonsOfALeagueWithoutThemDoNothing) {
         c.dialogs.clear();
         const DayLines before = DayOf(c, farm, 1);
         EXPECT_FALSE(c.click(w->cmdAutoLines));
-        if (!farm) EXPECT_FALSE(c.click(static_cast<frmLine*>(w)->cmdPartialLine));
+        if (!farm) {
+            EXPECT_FALSE(c.click(static_cast<frmLine*>(w)->cmdPartialLine));
+        }
         EXPECT_EQ(DayOf(c, farm, 1), before);
         EXPECT_TRUE(c.dialogs.shown().empty());
     }

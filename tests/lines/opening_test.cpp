@@ -161,11 +161,13 @@ TEST(LinesOpening, EveryControlLiesInsideItsContainerWithoutOverlapping) {
                 {k, k->Left(), k->Top(), k->Left() + k->Width(), k->Top() + k->Height()});
         }
         // A button is wide enough for its caption at about 100 twips a character.
-        for (const Control* k : w->tabOrder())
-            if (k->kind() == Control::Kind::CommandButton)
+        for (const Control* k : w->tabOrder()) {
+            if (k->kind() == Control::Kind::CommandButton) {
                 EXPECT_GE(k->Width(),
                           100 * static_cast<int>(static_cast<const CommandButton*>(k)->Caption().size()))
                     << k->Name();
+            }
+        }
         for (const auto& [place, boxes] : byPlace) {
             const Control* holder = place.first;
             const int width = holder ? holder->Width() : w->Width() - 120;

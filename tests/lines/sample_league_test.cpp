@@ -164,7 +164,9 @@ TEST(LinesOnTheSampleLeague, AManagerRemakesDayOneCopiesItToDayTwoAndSaves) {
     EXPECT_EQ(c.league().Teams[team].ProLines[0], one);
     EXPECT_EQ(c.league().Teams[team].ProLines[1], two);
     for (int w = 0; w < slot::Count; ++w)
-        if (w != 46 && w != 47) EXPECT_EQ(two.Slots[w], one.Slots[w]) << w;
+        if (w != 46 && w != 47) {
+            EXPECT_EQ(two.Slots[w], one.Slots[w]) << w;
+        }
 }
 
 }  // namespace
