@@ -11,7 +11,6 @@
 #include "rules/linecheck.h"
 #include "rules/payroll.h"
 #include "rules/roster.h"
-#include "team/frm_edit_player_least.h"
 #include "team/frm_roster.h"
 #include "team/frm_ticket.h"
 #include "team/lines_file.h"
@@ -342,7 +341,6 @@ void InstallTeamWindows(ClientApp& app) {
     WindowOpeners& o = app.openers();
     o.teamSheet = [&app](Form& opener) { opener.open<frmTeam>(app); };
     o.roster = [&app](Form& opener) { opener.open<frmRoster>(app); };
-    o.playerCard = [&app](Form& opener) { opener.open<least::frmEditPlayer>(app); };
 }
 
 }  // namespace dravik
