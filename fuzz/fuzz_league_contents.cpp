@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include <QLocale>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -313,41 +314,54 @@ void runRules(Program& p, int16_t team, Input& in) {
     auto run = [&](const char* what, const std::function<void()>& f) {
         app.forms().run(main, what, "Fuzz", f);
     };
-    const Flag show = (in.byte() & 1) ? True : False;
-    run("Payroll", [&] {
-        (void)ProPayroll(env, team);
-        (void)FarmPayroll(env, team);
-        (void)CoachPayroll(env, team);
-        (void)ExpensePerGame(env, team);
-        (void)CheckSalaryCap(env, team, show);
-    });
-    run("CheckRoster", [&] {
-        (void)CheckRoster(env, team, True, True, show);
-        (void)CheckRoster(env, team, False, False, False);
-    });
-    run("CheckLine", [&] {
-        for (int16_t day = 0; day <= 11; ++day) {
-            (void)CheckLineEmpty(env, team, day);
-            (void)CheckLine(env, team, show, day, True);
-            (void)CheckLineFarm(env, team, show, day, True);
-            (void)CheckFarmLinesFull(env, team, show, day, True);
-        }
-    });
-    run("WaiverCheck", [&] {
-        for (int i = 1; i <= 10000; ++i)
-            if (league.Players[i].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(i));
-        for (int g = 1; g <= 1000; ++g)
-            if (league.Goalies[g].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(10000 + g));
-    });
-    run("PlayerOverall", [&] {
-        for (int i = 0; i <= 10000; ++i)
-            if (league.Players[i].Team == team) {
-                const int16_t pos = league.Players[i].Position;
-                (void)PlayerOverall(env, pos, static_cast<int16_t>(i));
+    // Which routines run: the whole walk of every routine on every input
+    // would make the target too slow to find anything.
+    const uint8_t checks = in.byte();
+    const Flag show = (checks & 1) ? True : False;
+    if (checks & 2)
+        run("Payroll", [&] {
+            (void)ProPayroll(env, team);
+            (void)FarmPayroll(env, team);
+            (void)CoachPayroll(env, team);
+            (void)ExpensePerGame(env, team);
+            (void)CheckSalaryCap(env, team, show);
+        });
+    if (checks & 4)
+        run("CheckRoster", [&] {
+            (void)CheckRoster(env, team, True, True, show);
+            (void)CheckRoster(env, team, False, False, False);
+        });
+    if (checks & 8)
+        run("CheckLine", [&] {
+            for (int16_t day = 0; day <= 11; ++day) {
+                (void)CheckLineEmpty(env, team, day);
+                (void)CheckLine(env, team, show, day, True);
             }
-        for (int g = 0; g <= 1000; ++g)
-            if (league.Goalies[g].Team == team) (void)PlayerOverall(env, 5, static_cast<int16_t>(g));
-    });
+        });
+    if (checks & 16)
+        run("CheckLineFarm", [&] {
+            for (int16_t day = 0; day <= 11; ++day) {
+                (void)CheckLineFarm(env, team, show, day, True);
+                (void)CheckFarmLinesFull(env, team, show, day, True);
+            }
+        });
+    if (checks & 32)
+        run("WaiverCheck", [&] {
+            for (int i = 1; i <= 10000; ++i)
+                if (league.Players[i].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(i));
+            for (int g = 1; g <= 1000; ++g)
+                if (league.Goalies[g].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(10000 + g));
+        });
+    if (checks & 64)
+        run("PlayerOverall", [&] {
+            for (int i = 0; i <= 10000; ++i)
+                if (league.Players[i].Team == team) {
+                    const int16_t pos = league.Players[i].Position;
+                    (void)PlayerOverall(env, pos, static_cast<int16_t>(i));
+                }
+            for (int g = 0; g <= 1000; ++g)
+                if (league.Goalies[g].Team == team) (void)PlayerOverall(env, 5, static_cast<int16_t>(g));
+        });
     const uint8_t which = in.byte();
     const auto day = static_cast<int16_t>(in.byte() % 12);
     if (which & 1) run("AutoRoster", [&] { AutoRoster(env, team, show, False); });
@@ -500,7 +514,16 @@ bool patchedOne(const std::vector<Patched>& patched, Kind kind, int index) {
 template <class A, class Owned>
 void restore(A& now, const A& was, int first, int last, Kind kind, const std::vector<Patched>& patched,
              Owned owned, const char* what) {
+    // Compared a block at a time: most blocks are as they were.
+    constexpr int block = 64;
     for (int i = first; i <= last; ++i) {
+        if ((i - first) % block == 0) {
+            const int n = std::min(block, last - i + 1);
+            if (std::memcmp(&now[i], &was[i], sizeof now[i] * n) == 0) {
+                i += n - 1;
+                continue;
+            }
+        }
         if (sameRecord(now[i], was[i])) continue;
         if (!owned(i) && !patchedOne(patched, kind, i)) {
             std::fprintf(stderr, "%s %d\n", what, i);
@@ -570,8 +593,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         offersTouched = true;
     }
     if (what & 4) {
-        // The team lines image is 38 MB: built for one input in eight.
-        buildFiles(p, team, (in.byte() & 7) == 0);
+        // The team lines image is 38 MB: built for one input in 64.
+        buildFiles(p, team, (in.byte() & 63) == 0);
         offersTouched = true;
     }
 
