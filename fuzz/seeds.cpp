@@ -74,6 +74,8 @@ void contentsSeeds(const dravik::LeagueData& league, const std::filesystem::path
             s.byte(0xff);
             s.byte(1);
             for (int step = 0; step < 24; ++step) s.byte(step % 7 == 0 ? step / 7 : step * 37);
+            // One seed of each team builds the team lines image.
+            if (what == 0x07) s.bytes += std::string(64, '\0') + "\xA5";
             put(dir / ("team-" + std::to_string(team) + "-" + std::to_string(what)), s.bytes);
         }
     }
