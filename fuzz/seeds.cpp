@@ -1,7 +1,9 @@
 // Writes the seed corpora of the fuzz targets into the folders named on the
 // command line: league-container/ gets the sample league compressed,
 // league-image/ the head of its unpacked image cut at a few places,
-// teamlines/ a team lines file that loads.
+// teamlines/ a team lines file that loads, contents/ inputs of the league
+// contents target: a team, patches that write back bytes of the sample's own
+// records, and commands.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "league/leagueimage.h"
+#include "league/layouts.h"
 #include "leaguewriter/sample.h"
 #include "leaguewriter/writer.h"
 #include "team/lines_file_headless.h"
@@ -18,11 +21,70 @@ void put(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+// One contents input: team, what runs (rules, windows, files, ShowMessages,
+// patch count), then each patch as kind, index word, offset word, length
+// and bytes, then command bytes.
+struct ContentsSeed {
+    std::string bytes;
+    void byte(int b) { bytes += static_cast<char>(b & 0xff); }
+    void word(int w) {
+        byte(w);
+        byte(w >> 8);
+    }
+    template <class R>
+    void patch(int kind, int index, const R& record, std::size_t offset, std::size_t length) {
+        std::string stored(dravik::layout::StoredSize<R>, '\0');
+        dravik::layout::encode(record, reinterpret_cast<uint8_t*>(stored.data()));
+        byte(kind);
+        word(index);
+        word(static_cast<int>(offset));
+        byte(static_cast<int>(length - 1));
+        bytes += stored.substr(offset, length);
+    }
+};
+
+void contentsSeeds(const dravik::LeagueData& league, const std::filesystem::path& dir) {
+    std::filesystem::create_directories(dir);
+    // Teams with a password, without, the unused number and one past the sample's.
+    for (int team : {1, 2, 7, 13, 24, 31, 50}) {
+        const int16_t coach = league.Teams[team].Coach;
+        int skater = 0, goalie = 0;
+        for (int i = 1; i <= 10000 && !skater; ++i)
+            if (league.Players[i].Team == team) skater = i;
+        for (int g = 1; g <= 1000 && !goalie; ++g)
+            if (league.Goalies[g].Team == team) goalie = g;
+        for (int what : {0x07, 0x0f, 0x63, 0x6a, 0x65}) {
+            ContentsSeed s;
+            s.byte(team - 1);
+            s.byte(what);
+            const int patches = what >> 4;
+            // Team, a skater's team and position, a goalie's, the league's
+            // roster limits, the coach, a schedule entry: as the sample has them.
+            if (patches > 0) s.patch(1, 0x8000, league.Teams[team], 343, 8);
+            if (patches > 1) s.patch(2, skater, league.Players[skater], 44, 8);
+            if (patches > 2) s.patch(3, goalie, league.Goalies[goalie], 44, 8);
+            if (patches > 3) s.patch(0, 0, league.League, 384, 8);
+            if (patches > 4) {
+                const int c = coach >= 1 && coach <= 500 ? coach : 1;
+                s.patch(4, c - 1, league.Coaches[c], 44, 2);  // the index word counts from coach 1
+            }
+            if (patches > 5) s.patch(5, 0, league.Schedule[1], 6, 4);
+            // Commands: every routine, then each window of the team in turn.
+            s.byte(0xff);
+            s.byte(0xff);
+            s.byte(1);
+            for (int step = 0; step < 24; ++step) s.byte(step % 7 == 0 ? step / 7 : step * 37);
+            // One seed of each team builds the team lines image.
+            if (what == 0x07) s.bytes += std::string(64, '\0') + "\xA5";
+            put(dir / ("team-" + std::to_string(team) + "-" + std::to_string(what)), s.bytes);
+        }
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::cerr << "usage: fuzz_seeds CONTAINER_DIR IMAGE_DIR [TEAMLINES_DIR]\n";
+        std::cerr << "usage: fuzz_seeds CONTAINER_DIR IMAGE_DIR [TEAMLINES_DIR [CONTENTS_DIR]]\n";
         return 2;
     }
     std::filesystem::path containers = argv[1], images = argv[2];
@@ -47,5 +109,6 @@ int main(int argc, char** argv) {
         put(lines / "plain-head.zln",
             std::string(1, '\1') + dravik::HeadlessTeamLinesFile(false).substr(0, 3470 * 4));
     }
+    if (argc > 4) contentsSeeds(*league, argv[4]);
     return 0;
 }

@@ -10,18 +10,22 @@ cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DDRAVIK_FUZZ=ON -DDRAVIK_GUI=
 cmake --build "$dir" -j"$(nproc)" --target fuzzers
 corpus=$dir/corpus
 rm -rf "$corpus"
-"$dir/fuzz/fuzz_seeds" "$corpus/container" "$corpus/image" "$corpus/teamlines"
+"$dir/fuzz/fuzz_seeds" "$corpus/container" "$corpus/image" "$corpus/teamlines" "$corpus/contents"
 for src in fuzz/fuzz_*.cpp; do
   name=$(basename "$src" .cpp)
   exe=$dir/fuzz/$name
   case $name in
     *league_container*) seeds=$corpus/container ;;
     *league_plain*) seeds=$corpus/image ;;
+    *league_contents*) seeds=$corpus/contents ;;
     *team*) seeds=$corpus/teamlines ;;
     *) seeds=$corpus/$name ;;
   esac
   mkdir -p "$seeds" "$corpus/found-$name"
+  # The contents target reads a team, a few patches and commands: short inputs.
+  max_len=400000
+  case $name in *league_contents*) max_len=4096 ;; esac
   echo "fuzzing $name for $seconds s"
-  "$exe" -max_total_time="$seconds" -max_len=400000 -rss_limit_mb=3072 -timeout=30 \
+  "$exe" -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=3072 -timeout=30 \
     -print_final_stats=1 "$corpus/found-$name" "$seeds" 2>&1 | tail -n 12
 done

@@ -40,10 +40,11 @@ struct Field {
     friend bool operator==(const Field&, const Field&) = default;
 };
 
-// A run of DayLines words, described as one field.
+// A run of DayLines words, described as one field. (The parameter is not
+// called "slots": Qt defines that word as a macro.)
 template <std::size_t First, std::size_t Count, class Words>
-constexpr auto words(Words& slots) {
-    return std::span(slots).template subspan<First, Count>();
+constexpr auto words(Words& all) {
+    return std::span(all).template subspan<First, Count>();
 }
 
 template <class R, class T>

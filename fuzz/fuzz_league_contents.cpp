@@ -1,0 +1,615 @@
+// Arbitrary contents in the league's records: the sample league is built
+// once; each input names a team and a few patches to the stored bytes of the
+// league settings, a team, a skater, a goalie, a coach or a schedule entry,
+// decoded with the league's own layouts. The rules routines a manager can
+// reach then run on that team, its windows open and take a few commands the
+// input chooses (every box answered as the input says), and the files a
+// manager hands in are built in memory. Afterwards every record is put back.
+//
+// Input:
+//   byte 0        team (1..100)
+//   byte 1        what runs: bit 0 the rules routines, bit 1 the windows,
+//                 bit 2 the files (the team lines image too when the byte
+//                 read after the windows' commands is 0xA5), bit 3
+//                 ShowMessages, bits 4-7 patch count
+//   patches       kind, index (2 bytes), offset (2 bytes), length, bytes
+//   the rest      the window commands, box answers and typed texts, read as
+//                 they are needed; once it runs out, boxes take their first
+//                 button and texts are empty.
+//
+// Fails on: a crash, a sanitizer report, a leak, a box of the forms layer's
+// own (an error no handler expected), a written image of the wrong length
+// or markers, a team lines image that does not read back, and a change to
+// any record outside the team's own.
+#include <unistd.h>
+
+#include <QLocale>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/controls.h"
+#include "forms/dialogs.h"
+#include "forms/form_manager.h"
+#include "forms/user.h"
+#include "fuzz_checks.h"
+#include "league/env.h"
+#include "league/layouts.h"
+#include "league/overall.h"
+#include "leaguewriter/sample.h"
+#include "lines/install_lines.h"
+#include "main/client_app.h"
+#include "main/frm_main.h"
+#include "market/draft_file.h"
+#include "market/install_market.h"
+#include "market/offers_file.h"
+#include "platform/clock.h"
+#include "platform/formats.h"
+#include "platform/instance_lock.h"
+#include "platform/settings.h"
+#include "platform/shell.h"
+#include "rules/autolines.h"
+#include "rules/autolinesfarm.h"
+#include "rules/autoroster.h"
+#include "rules/linecheck.h"
+#include "rules/linesets.h"
+#include "rules/payroll.h"
+#include "rules/roster.h"
+#include "rules/waiver.h"
+#include "team/frm_team.h"
+#include "team/lines_file.h"
+
+namespace {
+
+using namespace dravik;
+using dravik::fuzz::fail;
+
+// The input, read front to back; past its end every read gives 0.
+struct Input {
+    const uint8_t* p;
+    std::size_t left;
+    uint8_t byte() {
+        if (left == 0) return 0;
+        --left;
+        return *p++;
+    }
+    uint16_t word() {
+        uint16_t lo = byte();
+        return static_cast<uint16_t>(lo | (byte() << 8));
+    }
+    bool empty() const { return left == 0; }
+};
+
+// Boxes answered from the input, with one of the buttons the box has; every
+// box is checked as it shows.
+class FuzzDialogs : public Dialogs {
+public:
+    Input* in = nullptr;
+
+    int16_t messageBox(const std::string& prompt, int style, const std::string&) override {
+        checkBox(prompt);
+        const uint8_t b = in ? in->byte() : 0;
+        switch (style & mb::ButtonsMask) {
+            case mb::OKCancel: return b % 2 ? mb::Cancel : mb::OK;
+            case mb::YesNo: return b % 2 ? mb::No : mb::Yes;
+            case mb::YesNoCancel: return b % 3 == 0 ? mb::Yes : b % 3 == 1 ? mb::No : mb::Cancel;
+            default: return mb::OK;
+        }
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&, bool) override {
+        return text();
+    }
+    std::optional<std::string> openFile(const OpenFileRequest&) override { return std::nullopt; }
+
+    // A short text from the input: digits, a sign, letters, anything.
+    std::string text() {
+        if (!in) return {};
+        const uint8_t n = in->byte() % 12;
+        std::string s;
+        for (uint8_t i = 0; i < n; ++i) s += static_cast<char>(in->byte());
+        return s;
+    }
+
+private:
+    static void checkBox(const std::string& prompt) {
+        if (prompt.find("Internal error") != std::string::npos) {
+            std::fprintf(stderr, "box: %s\n", prompt.c_str());
+            fail("a box showed the forms layer's internal error");
+        }
+        // The forms layer closes an error no handler caught with
+        // " in <window>.<control>_<event>!"; the program's own handlers close
+        // theirs with the routine's name alone.
+        const auto in = prompt.rfind(" in ");
+        if (prompt.size() > 1 && prompt.back() == '!' && in != std::string::npos && prompt[0] >= '0' &&
+            prompt[0] <= '9' && prompt.find(" - ") != std::string::npos) {
+            const std::string closing = prompt.substr(in + 4);
+            if (closing.find('.') != std::string::npos && closing.find('_') != std::string::npos) {
+                std::fprintf(stderr, "box: %s\n", prompt.c_str());
+                fail("an error no handler expected reached the forms layer");
+            }
+        }
+    }
+};
+
+// What the league holds, for the comparison after each input.
+template <class A>
+bool sameRecord(const A& a, const A& b) {
+    if (std::memcmp(&a, &b, sizeof a) == 0) return true;
+    // Padding may differ where a record was assigned; the stored bytes decide.
+    std::vector<uint8_t> x(layout::StoredSize<A>), y(layout::StoredSize<A>);
+    layout::encode(a, x.data());
+    layout::encode(b, y.data());
+    return x == y;
+}
+
+struct Program {
+    FuzzDialogs dialogs;
+    MemorySettings settings;
+    LogHooks log;
+    FakeClock clock{0, 1000};  // every read is past the wait window's pause
+    FakeInstanceLock lock;
+    RecordingShellOpen shell;
+    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
+    std::string folder;
+    std::unique_ptr<ClientApp> app;
+    std::unique_ptr<User> user;
+    std::unique_ptr<LeagueData> pristine = std::make_unique<LeagueData>();
+    std::unique_ptr<ProgramState> pristineState = std::make_unique<ProgramState>();
+
+    Program() {
+        std::string t = (std::filesystem::temp_directory_path() / "dravik-fuzz-XXXXXX").string();
+        if (!mkdtemp(t.data())) std::abort();
+        folder = t;
+        leaguewriter::BuildSampleLeague(*pristine);
+        start();
+    }
+
+    void start() {
+        user.reset();
+        app.reset();
+        app = std::make_unique<ClientApp>(
+            ClientServices{dialogs, settings, log, clock, lock, shell, formats, folder, {}});
+        user = std::make_unique<User>(app->forms());
+        InstallTeamWindows(*app);
+        InstallLinesWindows(*app);
+        InstallMarketWindows(*app);
+        if (!app->start()) std::abort();
+        copyLeague(*pristine, app->league());
+        app->state().WindowTitlePrefix = std::string(ProductName) + " - Sample League.zcl";
+        app->mainWindow()->PlaceTeam();
+        const ProgramState& state = app->state();
+        pristineState->PlayerStates = state.PlayerStates;
+        pristineState->GoalieStates = state.GoalieStates;
+        for (int i = 1; i <= 11000; ++i)
+            if (hasOffer(state.FreeAgentOffers[i])) fail("the sample league starts with an offer");
+        copyState(state, *pristineState);
+    }
+
+    static bool hasOffer(const FreeAgentOffer& o) {
+        return o.Player != 0 || o.Team != 0 || o.Salary != 0 || o.Duration != 0 || o.Bonus != 0 ||
+            o.Comment.bytes[0] != 0;
+    }
+
+    static void copyLeague(const LeagueData& from, LeagueData& to) {
+        to.League = from.League;
+        to.DraftNameList = from.DraftNameList;
+        to.Teams = from.Teams;
+        to.Players = from.Players;
+        to.Goalies = from.Goalies;
+        to.Coaches = from.Coaches;
+        to.Schedule = from.Schedule;
+    }
+    // The state's single values; the arrays are put back where they changed.
+    static void copyState(const ProgramState& from, ProgramState& to) {
+        to.CurrentTeam = from.CurrentTeam;
+        to.CallerFormName = from.CallerFormName;
+        to.CurrentPlayerIndex = from.CurrentPlayerIndex;
+        to.ShowGoalie = from.ShowGoalie;
+        to.CallerCode = from.CallerCode;
+        to.ShowMessages = from.ShowMessages;
+        to.EditGuard = from.EditGuard;
+        to.DataChanged = from.DataChanged;
+        to.LastMsgBoxResult = from.LastMsgBoxResult;
+        to.RosterChangedByCheck = from.RosterChangedByCheck;
+    }
+};
+
+Program& program() {
+    static Program* p = new Program;  // lives to the end of the run
+    return *p;
+}
+
+// ---------------------------------------------------------------------------
+// Patches.
+
+enum class Kind : uint8_t { League, Team, Skater, Goalie, Coach, Schedule, Count };
+
+struct Patched {
+    Kind kind;
+    int index;
+};
+
+template <class R>
+void patchRecord(R& record, Input& in) {
+    constexpr std::size_t size = layout::StoredSize<R>;
+    uint8_t bytes[size];
+    layout::encode(record, bytes);
+    const std::size_t offset = in.word() % size;
+    const std::size_t length = 1 + in.byte() % 8;
+    for (std::size_t i = 0; i < length && offset + i < size; ++i) bytes[offset + i] = in.byte();
+    layout::decode(bytes, record);
+}
+
+// An index into the team's own people when the word's top bit is set (they
+// are what its routines walk), else any record of the array.
+template <class A>
+int pickPerson(const A& people, int16_t team, uint16_t w, int first, int last) {
+    if (w & 0x8000) {
+        std::vector<int> own;
+        for (int i = first; i <= last; ++i)
+            if (people[i].Team == team) own.push_back(i);
+        if (!own.empty()) return own[(w & 0x7fff) % own.size()];
+    }
+    return first + w % (last - first + 1);
+}
+
+void applyPatch(LeagueData& league, int16_t team, Input& in, std::vector<Patched>& patched) {
+    const auto kind = static_cast<Kind>(in.byte() % static_cast<uint8_t>(Kind::Count));
+    const uint16_t w = in.word();
+    switch (kind) {
+        case Kind::League:
+            patchRecord(league.League, in);
+            patched.push_back({kind, 0});
+            break;
+        case Kind::Team: {
+            const int t = (w & 0x8000) ? team : 1 + w % 100;
+            patchRecord(league.Teams[t], in);
+            patched.push_back({kind, t});
+            break;
+        }
+        case Kind::Skater: {
+            const int i = pickPerson(league.Players, team, w, 0, 10000);
+            patchRecord(league.Players[i], in);
+            patched.push_back({kind, i});
+            break;
+        }
+        case Kind::Goalie: {
+            const int i = pickPerson(league.Goalies, team, w, 0, 1000);
+            patchRecord(league.Goalies[i], in);
+            patched.push_back({kind, i});
+            break;
+        }
+        case Kind::Coach: {
+            const int16_t own = league.Teams[team].Coach;
+            const int i = (w & 0x8000) && own >= 1 && own <= 500 ? own : 1 + w % 500;
+            patchRecord(league.Coaches[i], in);
+            patched.push_back({kind, i});
+            break;
+        }
+        case Kind::Schedule: {
+            const int i = 1 + w % 5000;
+            patchRecord(league.Schedule[i], in);
+            patched.push_back({kind, i});
+            break;
+        }
+        case Kind::Count: break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The rules routines, each run as a handler would: an error that escapes one
+// reaches the forms layer and fails the input.
+
+void runRules(Program& p, int16_t team, Input& in) {
+    ClientApp& app = *p.app;
+    Env& env = app.env();
+    frmMain& main = *app.mainWindow();
+    LeagueData& league = app.league();
+    auto run = [&](const char* what, const std::function<void()>& f) {
+        app.forms().run(main, what, "Fuzz", f);
+    };
+    // Which routines run: the whole walk of every routine on every input
+    // would make the target too slow to find anything.
+    const uint8_t checks = in.byte();
+    const Flag show = (checks & 1) ? True : False;
+    if (checks & 2)
+        run("Payroll", [&] {
+            (void)ProPayroll(env, team);
+            (void)FarmPayroll(env, team);
+            (void)CoachPayroll(env, team);
+            (void)ExpensePerGame(env, team);
+            (void)CheckSalaryCap(env, team, show);
+        });
+    if (checks & 4)
+        run("CheckRoster", [&] {
+            (void)CheckRoster(env, team, True, True, show);
+            (void)CheckRoster(env, team, False, False, False);
+        });
+    if (checks & 8)
+        run("CheckLine", [&] {
+            for (int16_t day = 0; day <= 11; ++day) {
+                (void)CheckLineEmpty(env, team, day);
+                (void)CheckLine(env, team, show, day, True);
+            }
+        });
+    if (checks & 16)
+        run("CheckLineFarm", [&] {
+            for (int16_t day = 0; day <= 11; ++day) {
+                (void)CheckLineFarm(env, team, show, day, True);
+                (void)CheckFarmLinesFull(env, team, show, day, True);
+            }
+        });
+    if (checks & 32)
+        run("WaiverCheck", [&] {
+            for (int i = 1; i <= 10000; ++i)
+                if (league.Players[i].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(i));
+            for (int g = 1; g <= 1000; ++g)
+                if (league.Goalies[g].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(10000 + g));
+        });
+    if (checks & 64)
+        run("PlayerOverall", [&] {
+            for (int i = 0; i <= 10000; ++i)
+                if (league.Players[i].Team == team) {
+                    const int16_t pos = league.Players[i].Position;
+                    (void)PlayerOverall(env, pos, static_cast<int16_t>(i));
+                }
+            for (int g = 0; g <= 1000; ++g)
+                if (league.Goalies[g].Team == team) (void)PlayerOverall(env, 5, static_cast<int16_t>(g));
+        });
+    const uint8_t which = in.byte();
+    const auto day = static_cast<int16_t>(in.byte() % 12);
+    if (which & 1) run("AutoRoster", [&] { AutoRoster(env, team, show, False); });
+    if (which & 2) run("AutoRosterPartial", [&] { AutoRoster(env, team, show, True); });
+    if (which & 4) run("AutoLines", [&] { AutoLines(env, team, show, day); });
+    if (which & 8) run("AutoLinesPartial", [&] { AutoLinesPartial(env, team, show, day); });
+    if (which & 16) run("AutoLinesFarm", [&] { AutoLinesFarm(env, team, show, day); });
+    if (which & 32) run("AutoLinesFarmFull", [&] { AutoLinesFarmFull(env, team, show, day); });
+    if (which & 64) {
+        const auto id = static_cast<int16_t>(in.word());
+        run("LineSets", [&] {
+            (void)PlayOnLineString(env, team, id, day);
+            (void)PlayOnLineStringFarm(env, team, id, day);
+            (void)PlayOnLineInteger(env, team, id, day);
+            (void)PlayOnLineIntegerFarm(env, team, id, day);
+            ClearSkaterValueFromTeamLines(env, team, id);
+            WipePlayerFromTeamLines(env, team, id);
+        });
+    }
+    if (which & 128) run("WipesLines", [&] { WipesLines(env, team, day, (in.byte() & 1) ? True : False); });
+}
+
+// ---------------------------------------------------------------------------
+// The windows: opened from the main window's menu, then driven control by
+// control as a user does. Whatever a window offers is reachable this way,
+// the lines windows' strategy, copy, wipe and automatic lines buttons among
+// it; only the file commands are left out (they write to disk).
+
+bool leftOut(const Control& c) {
+    const std::string& n = c.Name();
+    return n == "cmdSaveToFile" || n == "cmdLoadFile";
+}
+
+void act(Program& p, Form& form, Input& in) {
+    const auto& controls = form.tabOrder();
+    if (controls.empty()) return;
+    Control* c = controls[in.byte() % controls.size()];
+    if (leftOut(*c)) return;
+    User& user = *p.user;
+    const uint8_t how = in.byte();
+    if (auto* list = dynamic_cast<ListBox*>(c)) {
+        if (list->ListCount() == 0) return;
+        const int i = in.word() % list->ListCount();
+        if (how & 1)
+            user.doubleClickItem(*list, i);
+        else
+            user.selectItem(*list, i);
+    } else if (auto* box = dynamic_cast<TextBox*>(c)) {
+        if (user.typeText(*box, p.dialogs.text())) user.pressTab(form);
+    } else if (auto* bar = dynamic_cast<ScrollBar*>(c)) {
+        const int span = bar->Max() - bar->Min();
+        user.scroll(*bar, User::Scroll::Track, bar->Min() + (span > 0 ? in.byte() % (span + 1) : 0));
+    } else if (auto* tabs = dynamic_cast<TabControl*>(c)) {
+        if (tabs->Tabs() > 0) user.selectTab(*tabs, how % tabs->Tabs());
+    } else {
+        user.click(*c);
+    }
+}
+
+void runWindows(Program& p, int16_t team, Input& in) {
+    ClientApp& app = *p.app;
+    frmMain& main = *app.mainWindow();
+    MenuItem* const menus[] = {&main.mnuViewTeam,    &main.mnuSetRoster,  &main.mnuSetLines,
+                               &main.mnuSetFarmLines, &main.mnuFreeAgents, &main.mnuDraft};
+    const int steps = 1 + in.byte() % 24;
+    for (int s = 0; s < steps && !app.forms().ended(); ++s) {
+        Form* active = app.forms().activeForm();
+        const uint8_t op = in.byte();
+        if (!active || active == &main) {
+            app.state().CurrentTeam = team;
+            p.user->clickMenu(*menus[op % 6]);
+        } else if (op % 16 == 0) {
+            p.user->closeWindow(*active);
+        } else {
+            act(p, *active, in);
+        }
+    }
+}
+
+// True when every window but the main one closed.
+bool closeWindows(Program& p) {
+    ClientApp& app = *p.app;
+    for (int round = 0; round < 16; ++round) {
+        Form* open = nullptr;
+        for (Form* f : app.forms().loadedForms())
+            if (f != app.mainWindow()) open = f;
+        if (!open) return true;
+        app.forms().run(*open, "Fuzz", "Close", [open] { open->Unload(); });
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// The files, in memory.
+
+constexpr uint8_t TeamLinesAsked = 0xA5;
+
+// A marker: its 2-byte length, then its text.
+void checkMarker(std::string_view image, std::size_t at, std::string_view marker, const char* what) {
+    if (image.size() < at + 2 + marker.size()) fail(what);
+    const auto n = static_cast<std::size_t>(static_cast<uint8_t>(image[at]) | (static_cast<uint8_t>(image[at + 1]) << 8));
+    if (n != marker.size() || image.substr(at + 2, n) != marker) fail(what);
+}
+
+void buildFiles(Program& p, int16_t team, bool teamLines) {
+    ClientApp& app = *p.app;
+    LeagueData& league = app.league();
+    ProgramState& state = app.state();
+
+    DraftSlots ranked{};
+    for (int i = 0; i < draftfile::Slots; ++i) ranked[i] = static_cast<int16_t>(i * 37 % 21000);
+    const std::string draft = BuildDraftListImage(league.League, team, ranked);
+    if (draft.size() != draftfile::ImageSize) fail("the draft list image has the wrong length");
+    checkMarker(draft, 0, draftfile::StartMarker, "the draft list image lost its start marker");
+    checkMarker(draft, (draftfile::EndMarkerRecord - 1) * draftfile::RecordLength, draftfile::EndMarker,
+                "the draft list image lost its end marker");
+
+    const OffersScan offers = ScanOffers(league, state, team, p.formats);
+    if (offers.image.size() % offersfile::RecordLength != 0 ||
+        offers.image.size() < (offersfile::FirstOfferRecord - 1) * offersfile::RecordLength)
+        fail("the offers image has the wrong length");
+    if (offers.image.size() / offersfile::RecordLength - (offersfile::FirstOfferRecord - 1) !=
+        static_cast<std::size_t>(offers.offers))
+        fail("the offers image does not hold every offer");
+    checkMarker(offers.image, 0, offersfile::StartMarker, "the offers image lost its start marker");
+
+    if (!teamLines || team < 1 || team > 100) return;
+    const std::string image = BuildTeamLinesImage(league, state, team);
+    if (image.size() != linesfile::ImageSize) fail("the team lines image has the wrong length");
+    checkMarker(image, 0, linesfile::StartMarker, "the team lines image lost its start marker");
+    checkMarker(image, (linesfile::EndMarkerRecord - 1) * linesfile::RecordLength, linesfile::EndMarker,
+                "the team lines image lost its end marker");
+    if (CheckTeamLinesImage(image, league.League, team) != TeamLinesCheck::Ok)
+        fail("the team lines image does not read back");
+    // Reading it back puts the same team record in place.
+    const TeamInfo before = league.Teams[team];
+    ApplyTeamLinesImage(image, league, state, team);
+    if (!sameRecord(before, league.Teams[team])) fail("the team lines image read back another team record");
+}
+
+// ---------------------------------------------------------------------------
+// After the input: every record is compared with the sample league and put
+// back. Only the team's own records, and those this input patched, may
+// differ.
+
+bool patchedOne(const std::vector<Patched>& patched, Kind kind, int index) {
+    for (const Patched& x : patched)
+        if (x.kind == kind && x.index == index) return true;
+    return false;
+}
+
+template <class A, class Owned>
+void restore(A& now, const A& was, int first, int last, Kind kind, const std::vector<Patched>& patched,
+             Owned owned, const char* what) {
+    // Compared a block at a time: most blocks are as they were.
+    constexpr int block = 64;
+    for (int i = first; i <= last; ++i) {
+        if ((i - first) % block == 0) {
+            const int n = std::min(block, last - i + 1);
+            if (std::memcmp(&now[i], &was[i], sizeof now[i] * n) == 0) {
+                i += n - 1;
+                continue;
+            }
+        }
+        if (sameRecord(now[i], was[i])) continue;
+        if (!owned(i) && !patchedOne(patched, kind, i)) {
+            std::fprintf(stderr, "%s %d\n", what, i);
+            fail("a record outside the team's own changed");
+        }
+        now[i] = was[i];
+    }
+}
+
+void restoreAll(Program& p, int16_t team, const std::vector<bool>& ownSkaters, const std::vector<bool>& ownGoalies,
+                const std::vector<Patched>& patched) {
+    LeagueData& now = p.app->league();
+    const LeagueData& was = *p.pristine;
+    const int16_t coach = was.Teams[team].Coach;
+    if (!sameRecord(now.League, was.League)) {
+        if (!patchedOne(patched, Kind::League, 0)) fail("the league settings changed");
+        now.League = was.League;
+    }
+    restore(now.Teams, was.Teams, 1, 100, Kind::Team, patched, [&](int t) { return t == team; }, "team");
+    restore(now.Players, was.Players, 0, 10000, Kind::Skater, patched, [&](int i) { return ownSkaters[i]; },
+            "skater");
+    restore(now.Goalies, was.Goalies, 0, 1000, Kind::Goalie, patched, [&](int i) { return ownGoalies[i]; },
+            "goalie");
+    restore(now.Coaches, was.Coaches, 1, 500, Kind::Coach, patched, [&](int i) { return i == coach; }, "coach");
+    restore(now.Schedule, was.Schedule, 1, 5000, Kind::Schedule, patched, [](int) { return false; },
+            "schedule entry");
+    for (int i = 1; i <= 300; ++i)
+        if (!(now.DraftNameList[i] == was.DraftNameList[i])) fail("the draft names changed");
+    // The shared state: the roster marks and offers are the windows' to
+    // change; they start from the sample league's again.
+    ProgramState& state = p.app->state();
+    const ProgramState& start = *p.pristineState;
+    if (std::memcmp(&state.PlayerStates[1], &start.PlayerStates[1], sizeof(PlayerState) * 10000) != 0)
+        state.PlayerStates = start.PlayerStates;
+    if (std::memcmp(&state.GoalieStates[1], &start.GoalieStates[1], sizeof(PlayerState) * 1000) != 0)
+        state.GoalieStates = start.GoalieStates;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2) return 0;
+    Program& p = program();
+    Input in{data, size};
+    const auto team = static_cast<int16_t>(1 + in.byte() % 100);
+    const uint8_t what = in.byte();
+    p.dialogs.in = &in;
+    ClientApp& app = *p.app;
+    LeagueData& league = app.league();
+    ProgramState& state = app.state();
+    state.ShowMessages = (what & 8) ? True : False;
+
+    std::vector<Patched> patched;
+    for (int n = what >> 4; n > 0 && !in.empty(); --n) applyPatch(league, team, in, patched);
+
+    // Whose records the team's: as the input left them, and as the sample has them.
+    std::vector<bool> ownSkaters(10001), ownGoalies(1001);
+    for (int i = 0; i <= 10000; ++i)
+        ownSkaters[i] = league.Players[i].Team == team || p.pristine->Players[i].Team == team;
+    for (int g = 0; g <= 1000; ++g)
+        ownGoalies[g] = league.Goalies[g].Team == team || p.pristine->Goalies[g].Team == team;
+
+    bool offersTouched = false;
+    if (what & 1) runRules(p, team, in);
+    if (what & 2) {
+        runWindows(p, team, in);
+        offersTouched = true;
+    }
+    if (what & 4) {
+        // The team lines image is 38 MB: built only when the input asks with
+        // this byte (never once it has run out), so that most inputs stay fast.
+        buildFiles(p, team, !in.empty() && in.byte() == TeamLinesAsked);
+        offersTouched = true;
+    }
+
+    p.dialogs.in = nullptr;
+    const bool closed = closeWindows(p);
+    restoreAll(p, team, ownSkaters, ownGoalies, patched);
+    if (offersTouched)
+        for (int i = 1; i <= 11000; ++i)
+            if (Program::hasOffer(state.FreeAgentOffers[i])) state.FreeAgentOffers[i] = FreeAgentOffer{};
+    Program::copyState(*p.pristineState, state);
+    if (!closed || app.forms().ended() || app.forms().activeForm() != app.mainWindow()) p.start();
+    return 0;
+}
