@@ -1,5 +1,6 @@
 #include "forms/runtime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -81,6 +82,17 @@ int32_t roundToInt32(double v) {
     double r = roundHalfEven(v);
     if (r < -2147483648.0 || r > 2147483647.0) raiseError(err::Overflow);
     return static_cast<int32_t>(r);
+}
+
+int32_t LeadingNumber(std::string_view text) {
+    constexpr int32_t Saturated = 1000000;
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) ++i;
+    int32_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(Saturated, value * 10 + (text[i] - '0'));
+    return negative ? -value : value;
 }
 
 double LeadingValue(std::string_view text) {

@@ -82,4 +82,10 @@ int32_t roundToInt32(double v);
 // range.
 double LeadingValue(std::string_view text);
 
+// The whole number a text box's text starts with: decimal digits after an
+// optional minus sign, read up to the first character that cannot continue
+// it; 0 when there is none. Saturates at 1,000,000 either way, far outside
+// any box's range, so any number of digits reads as out of range.
+int32_t LeadingNumber(std::string_view text);
+
 }  // namespace dravik

@@ -17,7 +17,6 @@
 #include "rules/autolines.h"
 #include "rules/linesets.h"
 #include "team/frm_team.h"
-#include "team/frm_ticket.h"
 
 namespace dravik {
 

@@ -18,20 +18,7 @@ constexpr int CaptionLeft = 240, CaptionWidth = 1440;
 constexpr int CapacityLeft = 1800, PriceLeft = 3840, BoxWidth = 1680;
 constexpr int BoxHeight = 315, LabelHeight = 255, LabelDrop = 30;
 
-// Far beyond any price: a longer number stops growing here.
-constexpr int32_t Saturated = 1000000;
-
 }  // namespace
-
-int32_t LeadingNumber(const std::string& text) {
-    std::size_t i = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (negative) ++i;
-    int32_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(Saturated, value * 10 + (text[i] - '0'));
-    return negative ? -value : value;
-}
 
 frmTicket::frmTicket(FormManager& forms, ClientApp& app)
     : Form(forms, "frmTicket"), app_(app), env_(app.env()) {

@@ -38,10 +38,4 @@ private:
     Env& env_;
 };
 
-// The number a price box's text starts with: decimal digits after an
-// optional minus sign, read up to the first character that cannot continue
-// it; 0 when there is none. Saturates far outside the prices' range, so any
-// number of digits reads as a number above 999 (or below 1).
-int32_t LeadingNumber(const std::string& text);
-
 }  // namespace dravik

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace dravik {
 namespace {
@@ -42,6 +43,14 @@ TEST(RuntimeError, StandardTextIsNumberDashDescriptionAndClosing) {
     EXPECT_EQ(errorText(RuntimeError(err::InvalidCall), " in Zlib Decompress!"),
               "5 - Invalid procedure call or argument in Zlib Decompress!");
     EXPECT_EQ(RuntimeError(err::SubscriptOutOfRange).description(), "Subscript out of range");
+}
+
+TEST(LeadingNumber, Saturates) {
+    EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(LeadingNumber("-"), 0);
+    EXPECT_EQ(LeadingNumber("42abc"), 42);
+    EXPECT_EQ(LeadingNumber(std::string(400, '9')), 1000000);
+    EXPECT_EQ(LeadingNumber("-" + std::string(400, '9')), -1000000);
 }
 
 TEST(LeadingValue, ReadsTheNumberATextBeginsWith) {

@@ -22,18 +22,26 @@ constexpr int16_t SampleTeam = 3;  // no password; two healthy scratches and an 
 
 QListWidget* view(QtClient& c, ListBox& list) { return qobject_cast<QListWidget*>(c.backend.widget(list)); }
 
-TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
-    QtClient c;
-    // Any box would be a failure here; answer it so the test cannot hang.
-    DialogAnswerer boxes([](QWidget* dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) mouseClick(box->buttons().front());
-    });
+void answerFirstButton(QWidget* dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) mouseClick(box->buttons().front());
+}
+
+// Starts the program on the sample and opens the roster of its team 3 as the
+// main window's "Set &Roster" does.
+frmRoster* openRoster(QtClient& c) {
     frmMain& main = c.start();
     c.app.state().CurrentTeam = SampleTeam;
     c.app.state().CallerFormName = "Main";
     c.app.forms().run(main, "mnuSetRoster", "Click", [&] { c.app.openers().roster(main); });
     settle();
-    frmRoster* r = c.app.forms().get<frmRoster>();
+    return c.app.forms().get<frmRoster>();
+}
+
+TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
+    QtClient c;
+    // Any box would be a failure here; answer it so the test cannot hang.
+    DialogAnswerer boxes(answerFirstButton);
+    frmRoster* r = openRoster(c);
     ASSERT_NE(r, nullptr);
 
     ListBox& scratches = r->lstPlayer(1);
@@ -88,15 +96,8 @@ TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
 
 TEST(QtRoster, ADoubleClickedPlayerOpensTheProgramsCardAndComesBack) {
     QtClient c;
-    DialogAnswerer boxes([](QWidget* dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) mouseClick(box->buttons().front());
-    });
-    frmMain& main = c.start();
-    c.app.state().CurrentTeam = SampleTeam;
-    c.app.state().CallerFormName = "Main";
-    c.app.forms().run(main, "mnuSetRoster", "Click", [&] { c.app.openers().roster(main); });
-    settle();
-    frmRoster* r = c.app.forms().get<frmRoster>();
+    DialogAnswerer boxes(answerFirstButton);
+    frmRoster* r = openRoster(c);
     ASSERT_NE(r, nullptr);
     ListBox& pro = r->lstPlayer(2);
     QListWidget* list = view(c, pro);

@@ -213,13 +213,5 @@ TEST(Tickets, ALoadErrorLeavesTheWindowOpenAsFarAsFilled) {
     }
 }
 
-TEST(Tickets, LeadingNumberSaturates) {
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("42abc"), 42);
-    EXPECT_EQ(LeadingNumber(std::string(400, '9')), 1000000);
-    EXPECT_EQ(LeadingNumber("-" + std::string(400, '9')), -1000000);
-}
-
 }  // namespace
 }  // namespace dravik::test
