@@ -13,9 +13,13 @@
 //                 read after the windows' commands is 0xA5), bit 3
 //                 ShowMessages, bits 4-7 patch count
 //   patches       kind, index (2 bytes), offset (2 bytes), length, bytes
-//   the rest      the window commands, box answers and typed texts, read as
-//                 they are needed; once it runs out, boxes take their first
-//                 button and texts are empty.
+//   routines      bit 0 their ShowMessages argument, bits 1-7 how many (at
+//                 most two); each a byte naming it, a game day and what
+//                 else it takes
+//   the rest      the window steps (a count, then a menu, a closing or a
+//                 control action each), box answers and typed texts, read
+//                 as they are needed; once it runs out, the steps end, boxes
+//                 take their first button and texts are empty.
 //
 // Fails on: a crash, a sanitizer report, a leak, a box of the forms layer's
 // own (an error no handler expected), a written image of the wrong length
@@ -139,10 +143,30 @@ private:
     }
 };
 
+// Compares the records the league holds with the sample's after every input:
+// several megabytes, read a word at a time outside the sanitizers' and the
+// coverage's view (both are plain memory of the two league values; nothing
+// there is poisoned).
+__attribute__((no_sanitize("address", "undefined", "coverage"))) bool sameBytes(const void* a, const void* b,
+                                                                              std::size_t n) {
+    const auto* x = static_cast<const unsigned char*>(a);
+    const auto* y = static_cast<const unsigned char*>(b);
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t u, v;
+        __builtin_memcpy(&u, x + i, 8);
+        __builtin_memcpy(&v, y + i, 8);
+        if (u != v) return false;
+    }
+    for (; i < n; ++i)
+        if (x[i] != y[i]) return false;
+    return true;
+}
+
 // What the league holds, for the comparison after each input.
 template <class A>
 bool sameRecord(const A& a, const A& b) {
-    if (std::memcmp(&a, &b, sizeof a) == 0) return true;
+    if (sameBytes(&a, &b, sizeof a)) return true;
     // Padding may differ where a record was assigned; the stored bytes decide.
     std::vector<uint8_t> x(layout::StoredSize<A>), y(layout::StoredSize<A>);
     layout::encode(a, x.data());
@@ -183,14 +207,26 @@ struct Program {
         InstallMarketWindows(*app);
         if (!app->start()) std::abort();
         copyLeague(*pristine, app->league());
-        app->state().WindowTitlePrefix = std::string(ProductName) + " - Sample League.zcl";
-        app->mainWindow()->PlaceTeam();
+        setUp(true);
+        // The sample as an open of its file leaves it.
+        copyLeague(app->league(), *pristine);
         const ProgramState& state = app->state();
         pristineState->PlayerStates = state.PlayerStates;
         pristineState->GoalieStates = state.GoalieStates;
         for (int i = 1; i <= 11000; ++i)
             if (hasOffer(state.FreeAgentOffers[i])) fail("the sample league starts with an offer");
         copyState(state, *pristineState);
+    }
+
+    // What an open of the records now in memory does to the main window and
+    // the shared state: the whole of it, or what follows from the settings.
+    void setUp(bool whole) {
+        const std::string file = folder + "/Sample League.zcl";
+        const std::string title = std::string(ProductName) + " - Sample League";
+        if (whole)
+            app->mainWindow()->setUpForLeague(file, title);
+        else
+            app->mainWindow()->setUpForSettings(file, title);
     }
 
     static bool hasOffer(const FreeAgentOffer& o) {
@@ -308,7 +344,26 @@ void applyPatch(LeagueData& league, int16_t team, Input& in, std::vector<Patched
 // The rules routines, each run as a handler would: an error that escapes one
 // reaches the forms layer and fails the input.
 
-void runRules(Program& p, int16_t team, Input& in) {
+// The routines an input can name, one byte each.
+enum class Routine : uint8_t {
+    Payroll,
+    CheckRoster,
+    CheckLine,
+    CheckLineFarm,
+    WaiverCheck,
+    PlayerOverall,
+    AutoRoster,
+    AutoRosterPartial,
+    AutoLines,
+    AutoLinesPartial,
+    AutoLinesFarm,
+    AutoLinesFarmFull,
+    LineSets,
+    WipesLines,
+    Count
+};
+
+void runRoutine(Program& p, int16_t team, Routine routine, Flag show, Input& in) {
     ClientApp& app = *p.app;
     Env& env = app.env();
     frmMain& main = *app.mainWindow();
@@ -316,74 +371,95 @@ void runRules(Program& p, int16_t team, Input& in) {
     auto run = [&](const char* what, const std::function<void()>& f) {
         app.forms().run(main, what, "Fuzz", f);
     };
-    // Which routines run: the whole walk of every routine on every input
-    // would make the target too slow to find anything.
-    const uint8_t checks = in.byte();
-    const Flag show = (checks & 1) ? True : False;
-    if (checks & 2)
-        run("Payroll", [&] {
-            (void)ProPayroll(env, team);
-            (void)FarmPayroll(env, team);
-            (void)CoachPayroll(env, team);
-            (void)ExpensePerGame(env, team);
-            (void)CheckSalaryCap(env, team, show);
-        });
-    if (checks & 4)
-        run("CheckRoster", [&] {
-            (void)CheckRoster(env, team, True, True, show);
-            (void)CheckRoster(env, team, False, False, False);
-        });
-    if (checks & 8)
-        run("CheckLine", [&] {
-            for (int16_t day = 0; day <= 11; ++day) {
+    // Game days 0..11: the ten a team has and one past either end.
+    const auto day = static_cast<int16_t>(in.byte() % 12);
+    switch (routine) {
+        case Routine::Payroll:
+            run("Payroll", [&] {
+                (void)ProPayroll(env, team);
+                (void)FarmPayroll(env, team);
+                (void)CoachPayroll(env, team);
+                (void)ExpensePerGame(env, team);
+                (void)CheckSalaryCap(env, team, show);
+            });
+            break;
+        case Routine::CheckRoster:
+            run("CheckRoster", [&] {
+                (void)CheckRoster(env, team, True, True, show);
+                (void)CheckRoster(env, team, False, False, False);
+            });
+            break;
+        case Routine::CheckLine:
+            run("CheckLine", [&] {
                 (void)CheckLineEmpty(env, team, day);
                 (void)CheckLine(env, team, show, day, True);
-            }
-        });
-    if (checks & 16)
-        run("CheckLineFarm", [&] {
-            for (int16_t day = 0; day <= 11; ++day) {
+            });
+            break;
+        case Routine::CheckLineFarm:
+            run("CheckLineFarm", [&] {
                 (void)CheckLineFarm(env, team, show, day, True);
                 (void)CheckFarmLinesFull(env, team, show, day, True);
-            }
-        });
-    if (checks & 32)
-        run("WaiverCheck", [&] {
-            for (int i = 1; i <= 10000; ++i)
-                if (league.Players[i].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(i));
-            for (int g = 1; g <= 1000; ++g)
-                if (league.Goalies[g].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(10000 + g));
-        });
-    if (checks & 64)
-        run("PlayerOverall", [&] {
-            for (int i = 0; i <= 10000; ++i)
-                if (league.Players[i].Team == team) {
-                    const int16_t pos = league.Players[i].Position;
-                    (void)PlayerOverall(env, pos, static_cast<int16_t>(i));
-                }
-            for (int g = 0; g <= 1000; ++g)
-                if (league.Goalies[g].Team == team) (void)PlayerOverall(env, 5, static_cast<int16_t>(g));
-        });
-    const uint8_t which = in.byte();
-    const auto day = static_cast<int16_t>(in.byte() % 12);
-    if (which & 1) run("AutoRoster", [&] { AutoRoster(env, team, show, False); });
-    if (which & 2) run("AutoRosterPartial", [&] { AutoRoster(env, team, show, True); });
-    if (which & 4) run("AutoLines", [&] { AutoLines(env, team, show, day); });
-    if (which & 8) run("AutoLinesPartial", [&] { AutoLinesPartial(env, team, show, day); });
-    if (which & 16) run("AutoLinesFarm", [&] { AutoLinesFarm(env, team, show, day); });
-    if (which & 32) run("AutoLinesFarmFull", [&] { AutoLinesFarmFull(env, team, show, day); });
-    if (which & 64) {
-        const auto id = static_cast<int16_t>(in.word());
-        run("LineSets", [&] {
-            (void)PlayOnLineString(env, team, id, day);
-            (void)PlayOnLineStringFarm(env, team, id, day);
-            (void)PlayOnLineInteger(env, team, id, day);
-            (void)PlayOnLineIntegerFarm(env, team, id, day);
-            ClearSkaterValueFromTeamLines(env, team, id);
-            WipePlayerFromTeamLines(env, team, id);
-        });
+            });
+            break;
+        case Routine::WaiverCheck:
+            run("WaiverCheck", [&] {
+                for (int i = 1; i <= 10000; ++i)
+                    if (league.Players[i].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(i));
+                for (int g = 1; g <= 1000; ++g)
+                    if (league.Goalies[g].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(10000 + g));
+            });
+            break;
+        case Routine::PlayerOverall:
+            run("PlayerOverall", [&] {
+                for (int i = 0; i <= 10000; ++i)
+                    if (league.Players[i].Team == team) {
+                        const int16_t pos = league.Players[i].Position;
+                        (void)PlayerOverall(env, pos, static_cast<int16_t>(i));
+                    }
+                for (int g = 0; g <= 1000; ++g)
+                    if (league.Goalies[g].Team == team) (void)PlayerOverall(env, 5, static_cast<int16_t>(g));
+            });
+            break;
+        case Routine::AutoRoster: run("AutoRoster", [&] { AutoRoster(env, team, show, False); }); break;
+        case Routine::AutoRosterPartial: run("AutoRosterPartial", [&] { AutoRoster(env, team, show, True); }); break;
+        case Routine::AutoLines: run("AutoLines", [&] { AutoLines(env, team, show, day); }); break;
+        case Routine::AutoLinesPartial: run("AutoLinesPartial", [&] { AutoLinesPartial(env, team, show, day); }); break;
+        case Routine::AutoLinesFarm: run("AutoLinesFarm", [&] { AutoLinesFarm(env, team, show, day); }); break;
+        case Routine::AutoLinesFarmFull:
+            run("AutoLinesFarmFull", [&] { AutoLinesFarmFull(env, team, show, day); });
+            break;
+        case Routine::LineSets: {
+            const auto id = static_cast<int16_t>(in.word());
+            run("LineSets", [&] {
+                (void)PlayOnLineString(env, team, id, day);
+                (void)PlayOnLineStringFarm(env, team, id, day);
+                (void)PlayOnLineInteger(env, team, id, day);
+                (void)PlayOnLineIntegerFarm(env, team, id, day);
+                ClearSkaterValueFromTeamLines(env, team, id);
+                WipePlayerFromTeamLines(env, team, id);
+            });
+            break;
+        }
+        case Routine::WipesLines: {
+            const Flag pro = (in.byte() & 1) ? True : False;
+            run("WipesLines", [&] { WipesLines(env, team, day, pro); });
+            break;
+        }
+        case Routine::Count: break;
     }
-    if (which & 128) run("WipesLines", [&] { WipesLines(env, team, day, (in.byte() & 1) ? True : False); });
+}
+
+// Each routine walks every record of the league: an input runs at most
+// two, in the order it names them (the second runs on what the first left),
+// so that the target stays fast enough to find anything.
+void runRules(Program& p, int16_t team, Input& in) {
+    const uint8_t head = in.byte();
+    const Flag show = (head & 1) ? True : False;
+    const int count = (head >> 1) % 3;
+    for (int k = 0; k < count; ++k) {
+        const auto routine = static_cast<Routine>(in.byte() % static_cast<uint8_t>(Routine::Count));
+        runRoutine(p, team, routine, show, in);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -423,17 +499,28 @@ void act(Program& p, Form& form, Input& in) {
     }
 }
 
-void runWindows(Program& p, int16_t team, Input& in) {
+// Returns true when the free-agent window was asked for (it keeps its
+// offers in the shared state).
+bool runWindows(Program& p, int16_t team, Input& in) {
     ClientApp& app = *p.app;
     frmMain& main = *app.mainWindow();
     MenuItem* const menus[] = {&main.mnuViewTeam,    &main.mnuSetRoster,  &main.mnuSetLines,
                                &main.mnuSetFarmLines, &main.mnuFreeAgents, &main.mnuDraft};
-    const int steps = 1 + in.byte() % 24;
-    for (int s = 0; s < steps && !app.forms().ended(); ++s) {
+    bool freeAgents = false;
+    const int steps = 1 + in.byte() % 12;
+    // Once the input has run out every read is 0, which would only open and
+    // close the team sheet again: the steps end with the input. Opening a
+    // window walks the league's records several times: one opening from the
+    // menu an input (the windows open others from their own commands, the
+    // team sheet the roster and the lines, the lists the player card).
+    int openings = 0;
+    for (int s = 0; s < steps && !in.empty() && !app.forms().ended(); ++s) {
         Form* active = app.forms().activeForm();
         const uint8_t op = in.byte();
         if (!active || active == &main) {
+            if (openings++ == 1) break;
             app.state().CurrentTeam = team;
+            freeAgents = freeAgents || menus[op % 6] == &main.mnuFreeAgents;
             p.user->clickMenu(*menus[op % 6]);
         } else if (op % 16 == 0) {
             p.user->closeWindow(*active);
@@ -441,6 +528,7 @@ void runWindows(Program& p, int16_t team, Input& in) {
             act(p, *active, in);
         }
     }
+    return freeAgents;
 }
 
 // True when every window but the main one closed.
@@ -523,7 +611,7 @@ void restore(A& now, const A& was, int first, int last, Kind kind, const std::ve
     for (int i = first; i <= last; ++i) {
         if ((i - first) % block == 0) {
             const int n = std::min(block, last - i + 1);
-            if (std::memcmp(&now[i], &was[i], sizeof now[i] * n) == 0) {
+            if (sameBytes(&now[i], &was[i], sizeof now[i] * n)) {
                 i += n - 1;
                 continue;
             }
@@ -537,19 +625,32 @@ void restore(A& now, const A& was, int first, int last, Kind kind, const std::ve
     }
 }
 
-void restoreAll(Program& p, int16_t team, const std::vector<bool>& ownSkaters, const std::vector<bool>& ownGoalies,
-                const std::vector<Patched>& patched) {
+// A record may change when the sample gives it to the team, or when this
+// input patched it (a patch that gave it to the team among them).
+void restoreAll(Program& p, int16_t team, const std::vector<Patched>& patched) {
     LeagueData& now = p.app->league();
     const LeagueData& was = *p.pristine;
     const int16_t coach = was.Teams[team].Coach;
+    // The placeholders, skater and goalie 0, are made from the settings.
+    const bool settingsPatched = patchedOne(patched, Kind::League, 0);
     if (!sameRecord(now.League, was.League)) {
-        if (!patchedOne(patched, Kind::League, 0)) fail("the league settings changed");
+        // The free-agent window sets the team's offer limit in the settings.
+        LeagueInfo other = now.League;
+        other.MaxOffers = was.League.MaxOffers;
+        if (!sameRecord(other, was.League) && !patchedOne(patched, Kind::League, 0)) {
+            std::vector<uint8_t> x(layout::StoredSize<LeagueInfo>), y(layout::StoredSize<LeagueInfo>);
+            layout::encode(now.League, x.data());
+            layout::encode(was.League, y.data());
+            for (std::size_t k = 0; k < x.size(); ++k)
+                if (x[k] != y[k]) std::fprintf(stderr, "league byte %zu: %d, was %d\n", k, x[k], y[k]);
+            fail("the league settings changed");
+        }
         now.League = was.League;
     }
     restore(now.Teams, was.Teams, 1, 100, Kind::Team, patched, [&](int t) { return t == team; }, "team");
-    restore(now.Players, was.Players, 0, 10000, Kind::Skater, patched, [&](int i) { return ownSkaters[i]; },
+    restore(now.Players, was.Players, 0, 10000, Kind::Skater, patched, [&](int i) { return was.Players[i].Team == team || (i == 0 && settingsPatched); },
             "skater");
-    restore(now.Goalies, was.Goalies, 0, 1000, Kind::Goalie, patched, [&](int i) { return ownGoalies[i]; },
+    restore(now.Goalies, was.Goalies, 0, 1000, Kind::Goalie, patched, [&](int i) { return was.Goalies[i].Team == team || (i == 0 && settingsPatched); },
             "goalie");
     restore(now.Coaches, was.Coaches, 1, 500, Kind::Coach, patched, [&](int i) { return i == coach; }, "coach");
     restore(now.Schedule, was.Schedule, 1, 5000, Kind::Schedule, patched, [](int) { return false; },
@@ -560,9 +661,9 @@ void restoreAll(Program& p, int16_t team, const std::vector<bool>& ownSkaters, c
     // change; they start from the sample league's again.
     ProgramState& state = p.app->state();
     const ProgramState& start = *p.pristineState;
-    if (std::memcmp(&state.PlayerStates[1], &start.PlayerStates[1], sizeof(PlayerState) * 10000) != 0)
+    if (!sameBytes(&state.PlayerStates[1], &start.PlayerStates[1], sizeof(PlayerState) * 10000))
         state.PlayerStates = start.PlayerStates;
-    if (std::memcmp(&state.GoalieStates[1], &start.GoalieStates[1], sizeof(PlayerState) * 1000) != 0)
+    if (!sameBytes(&state.GoalieStates[1], &start.GoalieStates[1], sizeof(PlayerState) * 1000))
         state.GoalieStates = start.GoalieStates;
 }
 
@@ -582,30 +683,48 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::vector<Patched> patched;
     for (int n = what >> 4; n > 0 && !in.empty(); --n) applyPatch(league, team, in, patched);
-
-    // Whose records the team's: as the input left them, and as the sample has them.
-    std::vector<bool> ownSkaters(10001), ownGoalies(1001);
-    for (int i = 0; i <= 10000; ++i)
-        ownSkaters[i] = league.Players[i].Team == team || p.pristine->Players[i].Team == team;
-    for (int g = 0; g <= 1000; ++g)
-        ownGoalies[g] = league.Goalies[g].Team == team || p.pristine->Goalies[g].Team == team;
+    // The window and the state follow the patched records as an open of them
+    // would set them: the settings or a placeholder need the whole set-up, a
+    // team the main window's lists (and the sample's again on the next
+    // input); of another skater or goalie the open copies the roster flags.
+    enum SetUp : uint8_t { None, Lists, Whole };
+    static SetUp left = None;
+    SetUp needed = None;
+    for (const Patched& x : patched) {
+        if (x.kind == Kind::League || ((x.kind == Kind::Skater || x.kind == Kind::Goalie) && x.index == 0))
+            needed = Whole;
+        else if (x.kind == Kind::Team && needed == None)
+            needed = Lists;
+    }
+    if (needed == Whole || left == Whole)
+        p.setUp(false);
+    else if (needed == Lists || left == Lists)
+        app.mainWindow()->PlaceTeam();
+    for (const Patched& x : patched) {
+        if (x.kind == Kind::Skater && x.index > 0) {
+            state.PlayerStates[x.index].Protected = league.Players[x.index].Protected;
+            state.PlayerStates[x.index].TradeAvailable = league.Players[x.index].TradeAvailable;
+        } else if (x.kind == Kind::Goalie && x.index > 0) {
+            state.GoalieStates[x.index].Protected = league.Goalies[x.index].Protected;
+            state.GoalieStates[x.index].TradeAvailable = league.Goalies[x.index].TradeAvailable;
+        }
+    }
+    left = needed;
 
     bool offersTouched = false;
     if (what & 1) runRules(p, team, in);
     if (what & 2) {
-        runWindows(p, team, in);
-        offersTouched = true;
+        offersTouched = runWindows(p, team, in);
     }
     if (what & 4) {
         // The team lines image is 38 MB: built only when the input asks with
         // this byte (never once it has run out), so that most inputs stay fast.
         buildFiles(p, team, !in.empty() && in.byte() == TeamLinesAsked);
-        offersTouched = true;
     }
 
     p.dialogs.in = nullptr;
     const bool closed = closeWindows(p);
-    restoreAll(p, team, ownSkaters, ownGoalies, patched);
+    restoreAll(p, team, patched);
     if (offersTouched)
         for (int i = 1; i <= 11000; ++i)
             if (Program::hasOffer(state.FreeAgentOffers[i])) state.FreeAgentOffers[i] = FreeAgentOffer{};

@@ -41,10 +41,46 @@ struct ContentsSeed {
         byte(static_cast<int>(length - 1));
         bytes += stored.substr(offset, length);
     }
+    // A patch that writes the given bytes.
+    void patch(int kind, int index, std::size_t offset, const std::string& with) {
+        byte(kind);
+        word(index);
+        word(static_cast<int>(offset));
+        byte(static_cast<int>(with.size() - 1));
+        bytes += with;
+    }
 };
+
+// The off-season opens the free-agent and draft windows: the league settings
+// set OffSeason (stored at 459), then the windows' steps. The second kind
+// turns the entry draft (433) off and the fantasy draft (431) on.
+void marketSeeds(const std::filesystem::path& dir) {
+    for (int team : {1, 2, 13}) {
+        for (int fantasy = 0; fantasy <= 1; ++fantasy) {
+            ContentsSeed s;
+            s.byte(team - 1);
+            s.byte(0x02 | ((1 + fantasy) << 4));  // the windows, one or two patches
+            s.patch(0, 0, 459, std::string(2, '\xff'));
+            if (fantasy) s.patch(0, 0, 431, std::string("\xff\xff\0\0", 4));
+            s.byte(23);  // steps
+            for (int round = 0; round < 3; ++round) {
+                s.byte(round % 2 ? 5 : 4);  // the free agents, then the draft list
+                for (int k = 0; k < 5; ++k) {
+                    s.byte(1 + k * 5 + round);  // an action, not a closing
+                    s.byte(k * 3 + round);      // which control
+                    s.byte(k);                  // how
+                    s.word(k * 7 + round);      // which item
+                }
+                s.byte(0x10);  // closing
+            }
+            put(dir / ("market-" + std::to_string(team) + "-" + std::to_string(fantasy)), s.bytes);
+        }
+    }
+}
 
 void contentsSeeds(const dravik::LeagueData& league, const std::filesystem::path& dir) {
     std::filesystem::create_directories(dir);
+    int seed = 0;
     // Teams with a password, without, the unused number and one past the sample's.
     for (int team : {1, 2, 7, 13, 24, 31, 50}) {
         const int16_t coach = league.Teams[team].Coach;
@@ -54,6 +90,7 @@ void contentsSeeds(const dravik::LeagueData& league, const std::filesystem::path
         for (int g = 1; g <= 1000 && !goalie; ++g)
             if (league.Goalies[g].Team == team) goalie = g;
         for (int what : {0x07, 0x0f, 0x63, 0x6a, 0x65}) {
+            ++seed;
             ContentsSeed s;
             s.byte(team - 1);
             s.byte(what);
@@ -69,11 +106,23 @@ void contentsSeeds(const dravik::LeagueData& league, const std::filesystem::path
                 s.patch(4, c - 1, league.Coaches[c], 44, 2);  // the index word counts from coach 1
             }
             if (patches > 5) s.patch(5, 0, league.Schedule[1], 6, 4);
-            // Commands: every routine, then each window of the team in turn.
-            s.byte(0xff);
-            s.byte(0xff);
-            s.byte(1);
-            for (int step = 0; step < 24; ++step) s.byte(step % 7 == 0 ? step / 7 : step * 37);
+            // Commands: two routines (the seeds name each of the fourteen
+            // in turn), then twelve window steps that open windows of the
+            // team and act on their controls.
+            if (what & 1) {
+                s.byte(0x05);
+                for (int k = 0; k < 2; ++k) {
+                    const int routine = (seed * 2 + k) % 14;
+                    s.byte(routine);
+                    s.byte(1 + k);                      // the game day
+                    if (routine == 12) s.word(skater);  // the line-set operations' skater
+                    if (routine == 13) s.byte(k);       // pro or farm wipe
+                }
+            }
+            if (what & 2) {
+                s.byte(11);
+                for (int step = 0; step < 12; ++step) s.byte(step % 3 == 0 ? step / 3 : step * 37 + 1);
+            }
             // One seed of each team builds the team lines image.
             if (what == 0x07) s.bytes += std::string(64, '\0') + "\xA5";
             put(dir / ("team-" + std::to_string(team) + "-" + std::to_string(what)), s.bytes);
@@ -109,6 +158,9 @@ int main(int argc, char** argv) {
         put(lines / "plain-head.zln",
             std::string(1, '\1') + dravik::HeadlessTeamLinesFile(false).substr(0, 3470 * 4));
     }
-    if (argc > 4) contentsSeeds(*league, argv[4]);
+    if (argc > 4) {
+        contentsSeeds(*league, argv[4]);
+        marketSeeds(argv[4]);
+    }
     return 0;
 }

@@ -31,6 +31,17 @@ public:
     // loaded league.
     void PlaceTeam();
 
+    // Everything that follows reading a league: setUpForSettings, then the
+    // roster flags of every skater and goalie from their records.
+    // OpenLeagueClient calls it once the records are in place.
+    void setUpForLeague(const std::string& strFile, const std::string& titlePrefix);
+    // What follows from the league's settings and teams: the caption, the
+    // lists, the menus the season allows, the rating column counts, the date,
+    // the placeholders and the league's defaults. A program that changed
+    // records in memory calls it (and copies the flags of the people it
+    // changed) to stand where an open of those records would.
+    void setUpForSettings(const std::string& strFile, const std::string& titlePrefix);
+
     // -1 once PlaceTeam has filled the lists; the list click acts only then.
     Flag TeamsPlaced() const { return teamsPlaced_; }
 
@@ -75,7 +86,6 @@ private:
     bool teamCommandAllowed();
     // Menus, caption and date label for the league just read (the reader's
     // steps once the new league is in place).
-    void setUpForLeague(const std::string& strFile, const std::string& titlePrefix);
 
     ClientApp& app_;
     Env& env_;

@@ -120,6 +120,21 @@ void frmMain::OpenLeagueClient(const std::string& strFile) {
 }
 
 void frmMain::setUpForLeague(const std::string& strFile, const std::string& titlePrefix) {
+    setUpForSettings(strFile, titlePrefix);
+    // The roster status a team lines file set stays; the flags follow the
+    // league just read.
+    ProgramState& state = env_.state;
+    for (int i = 1; i <= 10000; ++i) {
+        state.PlayerStates[i].Protected = env_.league.Players[i].Protected;
+        state.PlayerStates[i].TradeAvailable = env_.league.Players[i].TradeAvailable;
+    }
+    for (int i = 1; i <= 1000; ++i) {
+        state.GoalieStates[i].Protected = env_.league.Goalies[i].Protected;
+        state.GoalieStates[i].TradeAvailable = env_.league.Goalies[i].TradeAvailable;
+    }
+}
+
+void frmMain::setUpForSettings(const std::string& strFile, const std::string& titlePrefix) {
     LeagueInfo& info = env_.league.League;
     ProgramState& state = env_.state;
 
@@ -160,16 +175,6 @@ void frmMain::setUpForLeague(const std::string& strFile, const std::string& titl
                        formats.hoursMinutes(info.ClientFileDate));
 
     MakePlaceholders(env_.league);
-    // The roster status a team lines file set stays; the flags follow the
-    // league just read.
-    for (int i = 1; i <= 10000; ++i) {
-        state.PlayerStates[i].Protected = env_.league.Players[i].Protected;
-        state.PlayerStates[i].TradeAvailable = env_.league.Players[i].TradeAvailable;
-    }
-    for (int i = 1; i <= 1000; ++i) {
-        state.GoalieStates[i].Protected = env_.league.Goalies[i].Protected;
-        state.GoalieStates[i].TradeAvailable = env_.league.Goalies[i].TradeAvailable;
-    }
     ApplyLeagueDefaults(info);
 }
 

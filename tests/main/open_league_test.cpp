@@ -90,6 +90,40 @@ TEST(OpenLeague, SetsUpTheWindowForTheLeague) {
     EXPECT_EQ(t.app.forms().activeForm(), &m);
 }
 
+// A program that changes the records in memory sets the window up again
+// from them: the settings part follows the season, the ratings shown, the
+// placeholders and the defaults, and leaves the roster flags to the caller.
+TEST(OpenLeague, SettingsSetUpFollowsRecordsChangedInMemory) {
+    TestClient t;
+    frmMain& m = t.start();
+    const std::string path = WriteLeague(*SpringLeague(), t.file("Spring League.zcl"));
+    t.open(path);
+    ASSERT_FALSE(m.mnuDraft.Visible());
+
+    LeagueData& league = t.league();
+    league.League.OffSeason = True;
+    league.League.FantasyDraft = True;
+    league.League.ShowAllRatings = False;
+    league.League.MaxDressedSkaters = 0;
+    league.League.UnknownPlayerRating = 41;
+    league.Players[0].Name = "Somebody";
+    league.Players[1].Protected = False;
+    m.setUpForSettings(path, "Dravik Hockey Simulator Client - Spring League");
+
+    EXPECT_TRUE(m.mnuFreeAgents.Visible());
+    EXPECT_TRUE(m.mnuDraft.Visible());
+    EXPECT_EQ(m.mnuDraft.Caption(), "Fantasy &Draft List");
+    EXPECT_EQ(t.state().SkaterStatCount, 7);
+    EXPECT_EQ(league.League.MaxDressedSkaters, 18);
+    EXPECT_EQ(league.Players[0].Name.trimmed(), "Unknown Player");
+    EXPECT_EQ(league.Players[0].Ratings[0], 41);
+    EXPECT_EQ(t.state().PlayerStates[1].Protected, True);
+
+    // The whole set-up takes the flags from the records too.
+    m.setUpForLeague(path, "Dravik Hockey Simulator Client - Spring League");
+    EXPECT_EQ(t.state().PlayerStates[1].Protected, False);
+}
+
 struct CaptionCase {
     const char* name;
     const char* file;  // in the program folder
