@@ -32,6 +32,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -92,6 +93,10 @@ struct Input {
     bool empty() const { return left == 0; }
 };
 
+// With DRAVIK_FUZZ_TRACE set, each step is told on stderr: to follow what a
+// reported input did.
+const bool tracing = std::getenv("DRAVIK_FUZZ_TRACE") != nullptr;
+
 // Boxes answered from the input, with one of the buttons the box has; every
 // box is checked as it shows.
 class FuzzDialogs : public Dialogs {
@@ -99,6 +104,7 @@ public:
     Input* in = nullptr;
 
     int16_t messageBox(const std::string& prompt, int style, const std::string&) override {
+        if (tracing) std::fprintf(stderr, "box: %s\n", prompt.c_str());
         checkBox(prompt);
         const uint8_t b = in ? in->byte() : 0;
         switch (style & mb::ButtonsMask) {
@@ -108,17 +114,25 @@ public:
             default: return mb::OK;
         }
     }
-    std::string inputBox(const std::string&, const std::string&, const std::string&, bool) override {
+    std::string inputBox(const std::string& prompt, const std::string&, const std::string&, bool) override {
+        if (tracing) std::fprintf(stderr, "input box: %s\n", prompt.c_str());
         return text();
     }
     std::optional<std::string> openFile(const OpenFileRequest&) override { return std::nullopt; }
 
-    // A short text from the input: digits, a sign, letters, anything.
+    // A short text from the input: with the first byte's top bit set a whole
+    // number (salaries, durations, game days: what most boxes want), else up
+    // to eleven bytes of anything.
     std::string text() {
         if (!in) return {};
-        const uint8_t n = in->byte() % 12;
+        const uint8_t n = in->byte();
+        if (n & 0x80) {
+            const uint32_t low = in->word();
+            const uint32_t value = (n & 0x40) ? low | (static_cast<uint32_t>(in->word()) << 16) : low;
+            return (n & 0x20 ? "-" : "") + std::to_string(value);
+        }
         std::string s;
-        for (uint8_t i = 0; i < n; ++i) s += static_cast<char>(in->byte());
+        for (uint8_t i = 0; i < n % 12; ++i) s += static_cast<char>(in->byte());
         return s;
     }
 
@@ -477,6 +491,7 @@ void act(Program& p, Form& form, Input& in) {
     const auto& controls = form.tabOrder();
     if (controls.empty()) return;
     Control* c = controls[in.byte() % controls.size()];
+    if (tracing) std::fprintf(stderr, "step: %s.%s\n", form.Name().c_str(), c->Name().c_str());
     if (leftOut(*c)) return;
     User& user = *p.user;
     const uint8_t how = in.byte();
@@ -521,6 +536,7 @@ bool runWindows(Program& p, int16_t team, Input& in) {
             if (openings++ == 1) break;
             app.state().CurrentTeam = team;
             freeAgents = freeAgents || menus[op % 6] == &main.mnuFreeAgents;
+            if (tracing) std::fprintf(stderr, "menu: %s\n", menus[op % 6]->Name().c_str());
             p.user->clickMenu(*menus[op % 6]);
         } else if (op % 16 == 0) {
             p.user->closeWindow(*active);
@@ -569,14 +585,42 @@ void buildFiles(Program& p, int16_t team, bool teamLines) {
     checkMarker(draft, (draftfile::EndMarkerRecord - 1) * draftfile::RecordLength, draftfile::EndMarker,
                 "the draft list image lost its end marker");
 
+    // The offers file holds every made offer of an opened entry (a duration
+    // above 0, a salary at the league's minimum or more), in person order,
+    // each taking the team as its own.
+    std::vector<int> made;
+    for (int i = 1; i <= 11000; ++i) {
+        const FreeAgentOffer& o = state.FreeAgentOffers[i];
+        if (o.Player != 0 && o.Duration > 0 && o.Salary >= league.League.MinSalary) made.push_back(i);
+    }
+    if (tracing) std::fprintf(stderr, "files: %zu offers\n", made.size());
     const OffersScan offers = ScanOffers(league, state, team, p.formats);
-    if (offers.image.size() % offersfile::RecordLength != 0 ||
-        offers.image.size() < (offersfile::FirstOfferRecord - 1) * offersfile::RecordLength)
+    using namespace offersfile;
+    if (offers.offers != static_cast<int>(made.size()) ||
+        offers.image.size() != (FirstOfferRecord - 1 + made.size()) * RecordLength)
         fail("the offers image has the wrong length");
-    if (offers.image.size() / offersfile::RecordLength - (offersfile::FirstOfferRecord - 1) !=
-        static_cast<std::size_t>(offers.offers))
-        fail("the offers image does not hold every offer");
-    checkMarker(offers.image, 0, offersfile::StartMarker, "the offers image lost its start marker");
+    checkMarker(offers.image, (StartMarkerRecord - 1) * RecordLength, StartMarker,
+                "the offers image lost its start marker");
+    auto word = [&](int64_t record) {
+        const auto at = static_cast<std::size_t>(record - 1) * RecordLength;
+        return static_cast<int16_t>(static_cast<uint8_t>(offers.image[at]) |
+                                    (static_cast<uint8_t>(offers.image[at + 1]) << 8));
+    };
+    const std::string_view key(reinterpret_cast<const char*>(league.League.LeagueKey.bytes.data()),
+                               league.League.LeagueKey.bytes.size());
+    if (offers.image.substr((LeagueKeyRecord - 1) * RecordLength, key.size()) != key ||
+        word(TeamNumberRecord) != team)
+        fail("the offers image names another league or team");
+    static_assert(layout::StoredSize<FreeAgentOffer> == RecordLength);
+    for (std::size_t k = 0; k < made.size(); ++k) {
+        FreeAgentOffer stored;
+        layout::decode(reinterpret_cast<const uint8_t*>(offers.image.data()) +
+                           (FirstOfferRecord - 1 + k) * RecordLength,
+                       stored);
+        FreeAgentOffer expected = state.FreeAgentOffers[made[k]];
+        expected.Team = team;
+        if (!sameRecord(stored, expected)) fail("the offers image holds another offer");
+    }
 
     if (!teamLines || team < 1 || team > 100) return;
     const std::string image = BuildTeamLinesImage(league, state, team);

@@ -53,26 +53,45 @@ struct ContentsSeed {
 
 // The off-season opens the free-agent and draft windows: the league settings
 // set OffSeason (stored at 459), then the windows' steps. The second kind
-// turns the entry draft (433) off and the fantasy draft (431) on.
+// turns the entry draft (433) off and the fantasy draft (431) on. Team 2 has
+// the password "faceoff", given when the window asks.
 void marketSeeds(const std::filesystem::path& dir) {
-    for (int team : {1, 2, 13}) {
+    // A text typed into a box: the number form of the target's texts.
+    auto number = [](ContentsSeed& s, uint32_t value) {
+        s.byte(0xc0);
+        s.word(static_cast<int>(value & 0xffff));
+        s.word(static_cast<int>(value >> 16));
+    };
+    for (int team : {1, 2, 7}) {
         for (int fantasy = 0; fantasy <= 1; ++fantasy) {
             ContentsSeed s;
             s.byte(team - 1);
-            s.byte(0x02 | ((1 + fantasy) << 4));  // the windows, one or two patches
+            s.byte(0x06 | ((1 + fantasy) << 4));  // the windows and the files, one or two patches
             s.patch(0, 0, 459, std::string(2, '\xff'));
             if (fantasy) s.patch(0, 0, 431, std::string("\xff\xff\0\0", 4));
-            s.byte(23);  // steps
-            for (int round = 0; round < 3; ++round) {
-                s.byte(round % 2 ? 5 : 4);  // the free agents, then the draft list
-                for (int k = 0; k < 5; ++k) {
-                    s.byte(1 + k * 5 + round);  // an action, not a closing
-                    s.byte(k * 3 + round);      // which control
-                    s.byte(k);                  // how
-                    s.word(k * 7 + round);      // which item
-                }
-                s.byte(0x10);  // closing
+            s.byte(11);  // steps
+            s.byte(fantasy ? 5 : 4);  // the draft list, or the free agents
+            if (team == 2) {
+                s.byte(7);
+                s.bytes += "faceoff";
             }
+            // The free agents' controls in their order: the list, then the
+            // salary, duration and bonus boxes. Two offers, then the closing.
+            for (int offer = 0; offer < 2; ++offer) {
+                s.byte(1);  // an action
+                s.byte(0);  // the list
+                s.byte(0);  // a click
+                s.word(offer * 5);
+                const uint32_t typed[] = {600000u + offer * 100000u, 3u - offer, 1000u};
+                for (int box = 1; box <= 3; ++box) {
+                    s.byte(1);
+                    s.byte(box);
+                    s.byte(0);
+                    number(s, typed[box - 1]);
+                }
+            }
+            s.byte(0x10);  // closing
+            s.byte(0);     // no team lines image
             put(dir / ("market-" + std::to_string(team) + "-" + std::to_string(fantasy)), s.bytes);
         }
     }
