@@ -108,10 +108,14 @@ public:
         checkBox(prompt);
         const uint8_t b = in ? in->byte() : 0;
         switch (style & mb::ButtonsMask) {
-            case mb::OKCancel: return b % 2 ? mb::Cancel : mb::OK;
-            case mb::YesNo: return b % 2 ? mb::No : mb::Yes;
-            case mb::YesNoCancel: return b % 3 == 0 ? mb::Yes : b % 3 == 1 ? mb::No : mb::Cancel;
-            default: return mb::OK;
+            case mb::OKCancel:
+                return b % 2 ? mb::Cancel : mb::OK;
+            case mb::YesNo:
+                return b % 2 ? mb::No : mb::Yes;
+            case mb::YesNoCancel:
+                return b % 3 == 0 ? mb::Yes : b % 3 == 1 ? mb::No : mb::Cancel;
+            default:
+                return mb::OK;
         }
     }
     std::string inputBox(const std::string& prompt, const std::string&, const std::string&, bool) override {
@@ -162,7 +166,7 @@ private:
 // coverage's view (both are plain memory of the two league values; nothing
 // there is poisoned).
 __attribute__((no_sanitize("address", "undefined", "coverage"))) bool sameBytes(const void* a, const void* b,
-                                                                              std::size_t n) {
+                                                                                std::size_t n) {
     const auto* x = static_cast<const unsigned char*>(a);
     const auto* y = static_cast<const unsigned char*>(b);
     std::size_t i = 0;
@@ -245,7 +249,7 @@ struct Program {
 
     static bool hasOffer(const FreeAgentOffer& o) {
         return o.Player != 0 || o.Team != 0 || o.Salary != 0 || o.Duration != 0 || o.Bonus != 0 ||
-            o.Comment.bytes[0] != 0;
+               o.Comment.bytes[0] != 0;
     }
 
     static void copyLeague(const LeagueData& from, LeagueData& to) {
@@ -350,7 +354,8 @@ void applyPatch(LeagueData& league, int16_t team, Input& in, std::vector<Patched
             patched.push_back({kind, i});
             break;
         }
-        case Kind::Count: break;
+        case Kind::Count:
+            break;
     }
 }
 
@@ -420,7 +425,8 @@ void runRoutine(Program& p, int16_t team, Routine routine, Flag show, Input& in)
                 for (int i = 1; i <= 10000; ++i)
                     if (league.Players[i].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(i));
                 for (int g = 1; g <= 1000; ++g)
-                    if (league.Goalies[g].Team == team) (void)WaiverCheck(env, static_cast<int16_t>(10000 + g));
+                    if (league.Goalies[g].Team == team)
+                        (void)WaiverCheck(env, static_cast<int16_t>(10000 + g));
             });
             break;
         case Routine::PlayerOverall:
@@ -434,11 +440,21 @@ void runRoutine(Program& p, int16_t team, Routine routine, Flag show, Input& in)
                     if (league.Goalies[g].Team == team) (void)PlayerOverall(env, 5, static_cast<int16_t>(g));
             });
             break;
-        case Routine::AutoRoster: run("AutoRoster", [&] { AutoRoster(env, team, show, False); }); break;
-        case Routine::AutoRosterPartial: run("AutoRosterPartial", [&] { AutoRoster(env, team, show, True); }); break;
-        case Routine::AutoLines: run("AutoLines", [&] { AutoLines(env, team, show, day); }); break;
-        case Routine::AutoLinesPartial: run("AutoLinesPartial", [&] { AutoLinesPartial(env, team, show, day); }); break;
-        case Routine::AutoLinesFarm: run("AutoLinesFarm", [&] { AutoLinesFarm(env, team, show, day); }); break;
+        case Routine::AutoRoster:
+            run("AutoRoster", [&] { AutoRoster(env, team, show, False); });
+            break;
+        case Routine::AutoRosterPartial:
+            run("AutoRosterPartial", [&] { AutoRoster(env, team, show, True); });
+            break;
+        case Routine::AutoLines:
+            run("AutoLines", [&] { AutoLines(env, team, show, day); });
+            break;
+        case Routine::AutoLinesPartial:
+            run("AutoLinesPartial", [&] { AutoLinesPartial(env, team, show, day); });
+            break;
+        case Routine::AutoLinesFarm:
+            run("AutoLinesFarm", [&] { AutoLinesFarm(env, team, show, day); });
+            break;
         case Routine::AutoLinesFarmFull:
             run("AutoLinesFarmFull", [&] { AutoLinesFarmFull(env, team, show, day); });
             break;
@@ -459,7 +475,8 @@ void runRoutine(Program& p, int16_t team, Routine routine, Flag show, Input& in)
             run("WipesLines", [&] { WipesLines(env, team, day, pro); });
             break;
         }
-        case Routine::Count: break;
+        case Routine::Count:
+            break;
     }
 }
 
@@ -519,7 +536,7 @@ void act(Program& p, Form& form, Input& in) {
 bool runWindows(Program& p, int16_t team, Input& in) {
     ClientApp& app = *p.app;
     frmMain& main = *app.mainWindow();
-    MenuItem* const menus[] = {&main.mnuViewTeam,    &main.mnuSetRoster,  &main.mnuSetLines,
+    MenuItem* const menus[] = {&main.mnuViewTeam,     &main.mnuSetRoster,  &main.mnuSetLines,
                                &main.mnuSetFarmLines, &main.mnuFreeAgents, &main.mnuDraft};
     bool freeAgents = false;
     const int steps = 1 + in.byte() % 12;
@@ -568,7 +585,8 @@ constexpr uint8_t TeamLinesAsked = 0xA5;
 // A marker: its 2-byte length, then its text.
 void checkMarker(std::string_view image, std::size_t at, std::string_view marker, const char* what) {
     if (image.size() < at + 2 + marker.size()) fail(what);
-    const auto n = static_cast<std::size_t>(static_cast<uint8_t>(image[at]) | (static_cast<uint8_t>(image[at + 1]) << 8));
+    const auto n = static_cast<std::size_t>(static_cast<uint8_t>(image[at]) |
+                                            (static_cast<uint8_t>(image[at + 1]) << 8));
     if (n != marker.size() || image.substr(at + 2, n) != marker) fail(what);
 }
 
@@ -614,9 +632,9 @@ void buildFiles(Program& p, int16_t team, bool teamLines) {
     static_assert(layout::StoredSize<FreeAgentOffer> == RecordLength);
     for (std::size_t k = 0; k < made.size(); ++k) {
         FreeAgentOffer stored;
-        layout::decode(reinterpret_cast<const uint8_t*>(offers.image.data()) +
-                           (FirstOfferRecord - 1 + k) * RecordLength,
-                       stored);
+        layout::decode(
+            reinterpret_cast<const uint8_t*>(offers.image.data()) + (FirstOfferRecord - 1 + k) * RecordLength,
+            stored);
         FreeAgentOffer expected = state.FreeAgentOffers[made[k]];
         expected.Team = team;
         if (!sameRecord(stored, expected)) fail("the offers image holds another offer");
@@ -691,14 +709,19 @@ void restoreAll(Program& p, int16_t team, const std::vector<Patched>& patched) {
         }
         now.League = was.League;
     }
-    restore(now.Teams, was.Teams, 1, 100, Kind::Team, patched, [&](int t) { return t == team; }, "team");
-    restore(now.Players, was.Players, 0, 10000, Kind::Skater, patched, [&](int i) { return was.Players[i].Team == team || (i == 0 && settingsPatched); },
-            "skater");
-    restore(now.Goalies, was.Goalies, 0, 1000, Kind::Goalie, patched, [&](int i) { return was.Goalies[i].Team == team || (i == 0 && settingsPatched); },
-            "goalie");
-    restore(now.Coaches, was.Coaches, 1, 500, Kind::Coach, patched, [&](int i) { return i == coach; }, "coach");
-    restore(now.Schedule, was.Schedule, 1, 5000, Kind::Schedule, patched, [](int) { return false; },
-            "schedule entry");
+    restore(
+        now.Teams, was.Teams, 1, 100, Kind::Team, patched, [&](int t) { return t == team; }, "team");
+    restore(
+        now.Players, was.Players, 0, 10000, Kind::Skater, patched,
+        [&](int i) { return was.Players[i].Team == team || (i == 0 && settingsPatched); }, "skater");
+    restore(
+        now.Goalies, was.Goalies, 0, 1000, Kind::Goalie, patched,
+        [&](int i) { return was.Goalies[i].Team == team || (i == 0 && settingsPatched); }, "goalie");
+    restore(
+        now.Coaches, was.Coaches, 1, 500, Kind::Coach, patched, [&](int i) { return i == coach; }, "coach");
+    restore(
+        now.Schedule, was.Schedule, 1, 5000, Kind::Schedule, patched, [](int) { return false; },
+        "schedule entry");
     for (int i = 1; i <= 300; ++i)
         if (!(now.DraftNameList[i] == was.DraftNameList[i])) fail("the draft names changed");
     // The shared state: the roster marks and offers are the windows' to

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "league/leagueimage.h"
 #include "league/layouts.h"
+#include "league/leagueimage.h"
 #include "leaguewriter/sample.h"
 #include "leaguewriter/writer.h"
 #include "team/lines_file_headless.h"
@@ -69,7 +69,7 @@ void marketSeeds(const std::filesystem::path& dir) {
             s.byte(0x06 | ((1 + fantasy) << 4));  // the windows and the files, one or two patches
             s.patch(0, 0, 459, std::string(2, '\xff'));
             if (fantasy) s.patch(0, 0, 431, std::string("\xff\xff\0\0", 4));
-            s.byte(11);  // steps
+            s.byte(11);               // steps
             s.byte(fantasy ? 5 : 4);  // the draft list, or the free agents
             if (team == 2) {
                 s.byte(7);
