@@ -69,21 +69,21 @@ void marketSeeds(const std::filesystem::path& dir) {
             s.byte(0x06 | ((1 + fantasy) << 4));  // the windows and the files, one or two patches
             s.patch(0, 0, 459, std::string(2, '\xff'));
             if (fantasy) s.patch(0, 0, 431, std::string("\xff\xff\0\0", 4));
-            s.byte(11);               // steps
+            s.byte(7);                // eight steps
             s.byte(fantasy ? 5 : 4);  // the draft list, or the free agents
             if (team == 2) {
                 s.byte(7);
                 s.bytes += "faceoff";
             }
             // The free agents' controls in their order: the list, then the
-            // salary, duration and bonus boxes. Two offers, then the closing.
+            // salary and duration boxes. Two offers, then the closing.
             for (int offer = 0; offer < 2; ++offer) {
                 s.byte(1);  // an action
                 s.byte(0);  // the list
                 s.byte(0);  // a click
                 s.word(offer * 5);
-                const uint32_t typed[] = {600000u + offer * 100000u, 3u - offer, 1000u};
-                for (int box = 1; box <= 3; ++box) {
+                const uint32_t typed[] = {600000u + offer * 100000u, 3u - offer};
+                for (int box = 1; box <= 2; ++box) {
                     s.byte(1);
                     s.byte(box);
                     s.byte(0);
@@ -126,7 +126,7 @@ void contentsSeeds(const dravik::LeagueData& league, const std::filesystem::path
             }
             if (patches > 5) s.patch(5, 0, league.Schedule[1], 6, 4);
             // Commands: two routines (the seeds name each of the fourteen
-            // in turn), then twelve window steps that open windows of the
+            // in turn), then eight window steps that open a window of the
             // team and act on their controls.
             if (what & 1) {
                 s.byte(0x05);
@@ -139,8 +139,8 @@ void contentsSeeds(const dravik::LeagueData& league, const std::filesystem::path
                 }
             }
             if (what & 2) {
-                s.byte(11);
-                for (int step = 0; step < 12; ++step) s.byte(step % 3 == 0 ? step / 3 : step * 37 + 1);
+                s.byte(7);  // eight steps
+                for (int step = 0; step < 8; ++step) s.byte(step % 3 == 0 ? step / 3 : step * 37 + 1);
             }
             // One seed of each team builds the team lines image.
             if (what == 0x07) s.bytes += std::string(64, '\0') + "\xA5";
