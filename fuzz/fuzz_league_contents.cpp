@@ -218,10 +218,10 @@ struct Program {
         InstallLinesWindows(*app);
         InstallMarketWindows(*app);
         if (!app->start()) std::abort();
-        copyLeague(*pristine, app->league());
+        CopyLeague(app->league(), *pristine);
         setUp(true);
         // The sample as an open of its file leaves it.
-        copyLeague(app->league(), *pristine);
+        CopyLeague(*pristine, app->league());
         for (auto& own : ownSkaters) own.clear();
         for (auto& own : ownGoalies) own.clear();
         for (int i = 0; i <= 10000; ++i) {
@@ -256,15 +256,6 @@ struct Program {
                o.Comment.bytes[0] != 0;
     }
 
-    static void copyLeague(const LeagueData& from, LeagueData& to) {
-        to.League = from.League;
-        to.DraftNameList = from.DraftNameList;
-        to.Teams = from.Teams;
-        to.Players = from.Players;
-        to.Goalies = from.Goalies;
-        to.Coaches = from.Coaches;
-        to.Schedule = from.Schedule;
-    }
     // The state's single values; the arrays are put back where they changed.
     static void copyState(const ProgramState& from, ProgramState& to) {
         to.CurrentTeam = from.CurrentTeam;

@@ -29,6 +29,31 @@ struct LeagueData {
     LeagueData& operator=(const LeagueData&) = delete;
 };
 
+// Copies every record of one league into another. The league in use is one
+// object every routine holds by reference, so a new league is copied into it
+// rather than put in its place.
+inline void CopyLeague(LeagueData& to, const LeagueData& from) {
+    // LeagueData's members, in their order: a member added there that is not
+    // copied here breaks the build.
+    struct Members {
+        decltype(LeagueData::League) League;
+        decltype(LeagueData::DraftNameList) DraftNameList;
+        decltype(LeagueData::Teams) Teams;
+        decltype(LeagueData::Players) Players;
+        decltype(LeagueData::Goalies) Goalies;
+        decltype(LeagueData::Coaches) Coaches;
+        decltype(LeagueData::Schedule) Schedule;
+    };
+    static_assert(sizeof(Members) == sizeof(LeagueData), "CopyLeague must copy every member of LeagueData");
+    to.League = from.League;
+    to.DraftNameList = from.DraftNameList;
+    to.Teams = from.Teams;
+    to.Players = from.Players;
+    to.Goalies = from.Goalies;
+    to.Coaches = from.Coaches;
+    to.Schedule = from.Schedule;
+}
+
 struct ProgramState {
     BoundedArray<PlayerState, 1, 10000> PlayerStates;
     BoundedArray<PlayerState, 1, 1000> GoalieStates;

@@ -27,32 +27,6 @@
 namespace dravik {
 namespace {
 
-// LeagueData's members, in their order. A member added there that
-// replaceLeague does not copy breaks the build here.
-struct LeagueDataMembers {
-    decltype(LeagueData::League) League;
-    decltype(LeagueData::DraftNameList) DraftNameList;
-    decltype(LeagueData::Teams) Teams;
-    decltype(LeagueData::Players) Players;
-    decltype(LeagueData::Goalies) Goalies;
-    decltype(LeagueData::Coaches) Coaches;
-    decltype(LeagueData::Schedule) Schedule;
-};
-static_assert(sizeof(LeagueDataMembers) == sizeof(LeagueData),
-              "replaceLeague must copy every member of LeagueData");
-
-// The league in use is one object every routine holds by reference, so the
-// new league is copied into it rather than put in its place.
-void replaceLeague(LeagueData& current, const LeagueData& fresh) {
-    current.League = fresh.League;
-    current.DraftNameList = fresh.DraftNameList;
-    current.Teams = fresh.Teams;
-    current.Players = fresh.Players;
-    current.Goalies = fresh.Goalies;
-    current.Coaches = fresh.Coaches;
-    current.Schedule = fresh.Schedule;
-}
-
 void removeIfExists(const std::string& path) {
     if (!path.empty()) ::unlink(path.c_str());
 }
@@ -109,7 +83,7 @@ void frmMain::OpenLeagueClient(const std::string& strFile) {
         }
         const std::string titlePrefix = titlePrefixFor(strFile);
 
-        replaceLeague(env_.league, *fresh);
+        CopyLeague(env_.league, *fresh);
         fresh.reset();
         setUpForLeague(strFile, titlePrefix);
     } catch (const RuntimeError& e) {

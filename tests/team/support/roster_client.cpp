@@ -10,20 +10,12 @@ RosterClient::RosterClient() {
 }
 
 void RosterClient::place() {
-    LeagueData& to = app.league();
-    const LeagueData& from = *fx.league;
-    to.League = from.League;
-    to.DraftNameList = from.DraftNameList;
-    to.Teams = from.Teams;
-    to.Players = from.Players;
-    to.Goalies = from.Goalies;
-    to.Coaches = from.Coaches;
-    to.Schedule = from.Schedule;
+    CopyLeague(app.league(), *fx.league);
     ProgramState& s = app.state();
     s.PlayerStates = fx.state->PlayerStates;
     s.GoalieStates = fx.state->GoalieStates;
     s.ShowMessages = fx.state->ShowMessages;
-    const bool full = to.League.ShowAllRatings == True;
+    const bool full = app.league().League.ShowAllRatings == True;
     s.SkaterStatCount = full ? 15 : 7;
     s.GoalieStatCount = full ? 13 : 7;
     s.WindowTitlePrefix = Prefix;
