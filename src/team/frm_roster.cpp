@@ -311,16 +311,14 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
         if (booSkipCheck == True) return;
 
         env_.state.RosterChangedByCheck = 0;
-        if (CheckRoster(env_, current, False, True, False) == True) {
-            lblComplete.setCaption("Roster Is Complete");
-        } else {
-            if (env_.state.RosterChangedByCheck == 1) {
-                // The check moved players: show the roster it left.
-                Flag skip = True;
-                ShowPlayer(skip);
-            }
-            lblComplete.setCaption("Roster Is Incomplete");
+        const Flag complete = CheckRoster(env_, current, False, True, False);
+        // The check moved players, whether or not the roster now passes:
+        // show the roster it left, not the one listed above.
+        if (env_.state.RosterChangedByCheck == 1) {
+            Flag skip = True;
+            ShowPlayer(skip);
         }
+        lblComplete.setCaption(complete == True ? "Roster Is Complete" : "Roster Is Incomplete");
         showProtectedTotal();
         if (team.ProtectedCount > L.MaxProtectedPlayers)
             MsgBox(env_, "Too Many Protected Players!", mb::OKOnly | mb::Information);

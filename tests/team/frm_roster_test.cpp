@@ -169,17 +169,66 @@ TEST(RosterFill, TheFilterLowersTheCaptionsNotTheCounts) {
 }
 
 TEST(RosterFill, ARepairingCheckIsFollowedByASecondRefill) {
-    RosterClient c;
-    const int16_t hurt = c.fx.pro.RW[1];
-    c.fx.skater(hurt).Condition = 80;  // dressed but not fit to dress
-    frmRoster* r = c.open();
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(c.skater(hurt).RosterStatus, status::Scratch);
-    EXPECT_EQ(c.listOf(c.skaterKey(hurt)), Scratches);
-    EXPECT_EQ(r->lblPlayer(Pro).Caption(), "Pro Player = 19");
-    EXPECT_EQ(r->lblPlayer(Scratches).Caption(), "Scratches Player = 5");
-    EXPECT_EQ(r->RosterCount(), (std::array<int16_t, 4>{23, 5, 19, 22}));
-    EXPECT_EQ(r->lblComplete.Caption(), "Roster Is Incomplete");
+    // Whether the repaired roster passes or not, the lists show it as the
+    // check left it: the hurt player among the scratches, the counters
+    // counting what is listed.
+    struct Case {
+        const char* what;
+        bool extraDressed;  // the hurt player dressed beside a full lineup
+        bool byMove;        // hurt after opening; the check runs for a move
+        const char* proCount;
+        const char* scratchCount;
+        const char* complete;
+        std::array<int16_t, 4> rosterCount;
+    };
+    const Case cases[] = {
+        {"a repair that leaves too few dressed, at opening",
+         false,
+         false,
+         "Pro Player = 19",
+         "Scratches Player = 5",
+         "Roster Is Incomplete",
+         {23, 5, 19, 22}},
+        {"a repair that passes, at opening",
+         true,
+         false,
+         "Pro Player = 20",
+         "Scratches Player = 4",
+         "Roster Is Complete",
+         {23, 4, 20, 22}},
+        {"a repair that passes, after a move",
+         false,
+         true,
+         "Pro Player = 20",
+         "Scratches Player = 4",
+         "Roster Is Complete",
+         {23, 4, 20, 22}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        RosterClient c;
+        int16_t hurt = c.fx.pro.C[1];
+        if (k.extraDressed) {
+            hurt = c.fx.scratchC;
+            c.fx.skater(hurt).RosterStatus = status::Dressed;
+            c.fx.state->PlayerStates[hurt].Status = status::Dressed;
+        }
+        if (!k.byMove) c.fx.skater(hurt).Condition = 60;
+        frmRoster* r = c.open();
+        ASSERT_NE(r, nullptr);
+        if (k.byMove) {
+            c.skater(hurt).Condition = 60;  // hurt in the last game
+            c.select(Scratches, {c.skaterKey(c.fx.scratchC)});
+            ASSERT_TRUE(c.user.click(r->cmdToPro));
+            EXPECT_EQ(c.listOf(c.skaterKey(c.fx.scratchC)), Pro);
+        }
+        EXPECT_EQ(c.skater(hurt).RosterStatus, status::Scratch);
+        EXPECT_EQ(c.listOf(c.skaterKey(hurt)), Scratches);
+        EXPECT_EQ(r->lblPlayer(Pro).Caption(), k.proCount);
+        EXPECT_EQ(r->lblPlayer(Scratches).Caption(), k.scratchCount);
+        EXPECT_EQ(r->lblComplete.Caption(), k.complete);
+        EXPECT_EQ(r->RosterCount(), k.rosterCount);
+    }
 }
 
 TEST(RosterFill, SkippingTheCheckLeavesTheLabelsAndGivesNoWarning) {
