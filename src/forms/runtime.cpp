@@ -95,6 +95,37 @@ int32_t LeadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+namespace {
+
+// The power of ten of the first non-zero digit of a number spelled as digits,
+// an optional point and an optional "e" exponent; the exponent saturates, far
+// beyond any double.
+long long decimalMagnitude(std::string_view number) {
+    constexpr long long Saturated = 1000000000;
+    const std::size_t e = std::min(number.find('e'), number.size());
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    long long place = static_cast<long long>(point) - 1;  // power of ten of the digit at i
+    std::size_t i = 0;
+    for (; i < mantissa.size(); ++i) {
+        if (i == point) continue;
+        if (mantissa[i] != '0') break;
+        --place;
+    }
+    if (i == mantissa.size()) return -Saturated;  // all zeros: nothing to overflow
+    long long exponent = 0;
+    bool negative = false;
+    for (std::size_t j = e + 1; j < number.size(); ++j) {
+        if (number[j] == '-')
+            negative = true;
+        else
+            exponent = std::min(Saturated, exponent * 10 + (number[j] - '0'));
+    }
+    return place + (negative ? -exponent : exponent);
+}
+
+}  // namespace
+
 double LeadingValue(std::string_view text) {
     std::string kept;  // the text without the characters the reading skips
     for (char c : text)
@@ -156,9 +187,10 @@ double LeadingValue(std::string_view text) {
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        // Too large, or too small to tell from 0: keep the direction the text gave.
-        const bool tiny = number.find("e-") != std::string::npos;
-        v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large, or too small to tell from 0: which one is the power of
+        // ten of the leading digit, digits and exponent together ("0.000...1"
+        // is tiny without an exponent, "1000...0e-5" huge with a negative one).
+        v = decimalMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -v : v;
 }

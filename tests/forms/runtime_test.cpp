@@ -87,6 +87,29 @@ TEST(LeadingValue, ReadsTheNumberATextBeginsWith) {
     // Beyond a double's range: infinity, which the conversion after it refuses.
     EXPECT_TRUE(std::isinf(LeadingValue("1E999")));
     EXPECT_EQ(LeadingValue("1E-999"), 0.0);
+    // The direction comes from the value, digits and exponent together.
+    struct Range {
+        const char* name;
+        std::string text;
+        bool overflows;
+    };
+    const Range ranges[] = {
+        {"many zeros after the point, no exponent", "0." + std::string(400, '0') + "1", false},
+        {"many digits before a negative exponent", "1" + std::string(400, '0') + "e-5", true},
+        {"a negative sign keeps a huge value huge", "-1" + std::string(400, '0'), true},
+        {"a positive exponent on a tiny mantissa", "0." + std::string(400, '0') + "1E5", false},
+        {"leading zeros before the point count for nothing", std::string(400, '0') + "1E-999", false},
+        {"an exponent beyond any integer", "1E" + std::string(30, '9'), true},
+        {"a negative exponent beyond any integer", "1E-" + std::string(30, '9'), false},
+    };
+    for (const Range& k : ranges) {
+        SCOPED_TRACE(k.name);
+        const double v = LeadingValue(k.text);
+        if (k.overflows)
+            EXPECT_TRUE(std::isinf(v)) << v;
+        else
+            EXPECT_EQ(v, 0.0);
+    }
     EXPECT_THROW(roundToInt16(LeadingValue("1E999")), RuntimeError);
 }
 

@@ -80,6 +80,12 @@ TEST(LinesCopy, TheReplyIsReadAsANumberAndCopiesToThatDay) {
         {"no digit after the sign", 10, "--5", 0, {range10}},
         {"beyond 16 bits", 10, "99999", 0, {"6 - Overflow in cmdCopy!"}},
         {"twenty digits", 10, "12345678901234567890", 0, {"6 - Overflow in cmdCopy!"}},
+        {"too small for a double", 10, "0." + std::string(400, '0') + "1", 0, {range10}},
+        {"too large for a double despite e-",
+         10,
+         "1" + std::string(400, '0') + "e-5",
+         0,
+         {"6 - Overflow in cmdCopy!"}},
         {"the shown day itself", 10, "1", 1, {asked(1), copied(1)}},
     };
     for (bool farm : {false, true}) {
