@@ -7,10 +7,11 @@
 
 #include <filesystem>
 
-#include "market/frm_edit_player.h"
-#include "support/market_client.h"
 #include "leaguewriter/builder.h"
 #include "main/frm_wait.h"
+#include "market/frm_edit_player.h"
+#include "support/market_client.h"
+#include "support/refused_replace.h"
 #include "team/lines_file.h"
 
 namespace dravik::test {
@@ -431,6 +432,29 @@ TEST(DraftListFile, EveryRefusalAndFailureKeepsThePreviousFile) {
         k.arrange(c, d);
         c.app.forms().run(d, "cmdSaveToFile", "Click", [&] { d.cmdSaveToFile.Click(); });
         EXPECT_EQ(c.dialogs.messages(), k.messages);
+        EXPECT_EQ(readFile(c.target()), "previous");
+        EXPECT_EQ(FilesIn(c.folder.path().string()), Lines{"HaldenRavens.zdr"});
+        EXPECT_FALSE(c.app.forms().isLoaded<frmWait>());
+    }
+}
+
+TEST(DraftListFile, ATargetThatCannotBeReplacedKeepsThePreviousFile) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"No", "75 - Path/File access error in Zlib Compress!"},
+        {"YES", "75 - Path/File access error in cmdSaveToFile!"},
+    };
+    for (const auto& [skip, message] : cases) {
+        SCOPED_TRACE(skip);
+        DraftClient c(True, False);
+        c.settings.set("Settings", "SkipZIPClient", skip);
+        frmDraft& d = c.open();
+        writeFile(c.target(), "previous");
+        choose(c, d, 901);
+        {
+            RefusedReplace refused(c.target());
+            c.app.forms().run(d, "cmdSaveToFile", "Click", [&] { d.cmdSaveToFile.Click(); });
+        }
+        EXPECT_EQ(c.dialogs.messages(), Lines{message});
         EXPECT_EQ(readFile(c.target()), "previous");
         EXPECT_EQ(FilesIn(c.folder.path().string()), Lines{"HaldenRavens.zdr"});
         EXPECT_FALSE(c.app.forms().isLoaded<frmWait>());

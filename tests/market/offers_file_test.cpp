@@ -4,46 +4,21 @@
 
 #include "market/offers_file.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <stdio.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 
 #include "league/shared.h"
 #include "leaguewriter/builder.h"
 #include "platform/formats.h"
 #include "support/free_agents.h"
+#include "support/refused_replace.h"
 #include "test_env.h"
-
-// This test program stands in for the C library's rename, so that replacing
-// one chosen target can be made to fail, even for root; every other rename
-// goes through as usual.
-namespace {
-std::string refusedTarget;
-}  // namespace
-
-extern "C" int rename(const char* from, const char* to) noexcept {
-    if (!refusedTarget.empty() && refusedTarget == to) {
-        errno = EIO;
-        return -1;
-    }
-    return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
-}
 
 namespace dravik::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-struct RefusedReplace {
-    explicit RefusedReplace(const std::string& path) { refusedTarget = path; }
-    ~RefusedReplace() { refusedTarget.clear(); }
-    RefusedReplace(const RefusedReplace&) = delete;
-    RefusedReplace& operator=(const RefusedReplace&) = delete;
-};
 
 struct OffersEnv : TestEnv {
     LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
