@@ -497,22 +497,21 @@ void LinesWindow::lstPlayer_Click() {
         const int16_t number = state.CurrentPlayerIndex;
         const bool overall = league.ShowOverallColumn == True;
         const int16_t kind = goalie ? 5 : SelectedKind;
-        RatingColumns cols;
-        std::string name;
-        if (goalie) {
-            const GoalieInfo& g = env_.league.Goalies[number];
-            name = g.Name.trimmed();
-            cols = GoalieColumns(state, league.ShowAllRatings, g.Ratings, 0);
-        } else {
-            const PlayerInfo& p = env_.league.Players[number];
-            name = p.Name.trimmed();
-            cols = SkaterColumns(state, league.ShowAllRatings, p.Ratings, 0);
-        }
+        const GoalieInfo* g = goalie ? &env_.league.Goalies[number] : nullptr;
+        const PlayerInfo* p = goalie ? nullptr : &env_.league.Players[number];
         // The farm panel keeps its title: a unit's averages may stand there.
-        if (!club_.farm) frmStat.setCaption(name);
+        if (!club_.farm) frmStat.setCaption(goalie ? g->Name.trimmed() : p->Name.trimmed());
+        // Each pair is written before the next one's value is worked out: a
+        // mean that overflows leaves the pairs before it on show.
+        const RatingColumns cols = ColumnCaptions(state, league.ShowAllRatings, goalie);
+        const int values = ValueColumns(league.ShowAllRatings, goalie);
         for (int k = 1; k <= cols.count; ++k) {
             lblStatLabel(k).setCaption(cols.caption[k]);
-            lblStat(k).setCaption(cols.value[k]);
+            std::string value;
+            if (k <= values)
+                value = std::to_string(goalie ? GoalieColumnValue(league.ShowAllRatings, g->Ratings, k)
+                                              : SkaterColumnValue(league.ShowAllRatings, p->Ratings, k));
+            lblStat(k).setCaption(value);
             lblStatLabel(k).setVisible(true);
             lblStat(k).setVisible(true);
         }

@@ -282,9 +282,12 @@ TEST(LinesPlayerList, ASelectionThatFailsKeepsWhatThePanelReceived) {
         TeamClient c([farm](LeagueData& l) {
             l.League.FarmLinesEnabled = True;
             l.League.ShowAllRatings = 0;
-            // The grouped means add in 16 bits.
-            AddSkater(l, 794, Team, pos::LW, farm ? status::Farm : status::Dressed, "Strong Man")
-                .Ratings.fill(32000);
+            // The grouped means add in 16 bits: EX, LD and MO overflow, the
+            // means before them do not.
+            auto& r =
+                AddSkater(l, 794, Team, pos::LW, farm ? status::Farm : status::Dressed, "Strong Man").Ratings;
+            r.fill(60);
+            r[11] = r[12] = r[13] = 32000;
         });
         LinesWindow* w = OpenLines(c, farm);
         ASSERT_NE(w, nullptr);
@@ -293,7 +296,9 @@ TEST(LinesPlayerList, ASelectionThatFailsKeepsWhatThePanelReceived) {
                                               (farm ? " in LstPlayer_Click!" : " in lstPlayer_Click!")});
         EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
         EXPECT_EQ(c.state().CurrentPlayerIndex, 794);
-        EXPECT_EQ(PanelOf(*w).captions, Texts{"0:PO=LW"});
+        const Panel p = PanelOf(*w);
+        EXPECT_EQ(p.title, farm ? "Stats" : "Strong Man");
+        EXPECT_EQ(p.captions, (Texts{"0:PO=LW", "1:IT=60", "2:PY=60", "3:PC=60", "4:SC=60", "5:DF=60"}));
         EXPECT_TRUE(w->Visible());
     }
 }
