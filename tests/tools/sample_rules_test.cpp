@@ -59,5 +59,30 @@ TEST(SampleRulesTest, EveryTeamOfTheFullLeaguePasses) {
     expectEveryTeamPasses(t);
 }
 
+// The hurt skater is the only difference from the sample, and the roster
+// check's only repair: he goes back to the scratches, and the roster passes.
+TEST(SampleRulesTest, TheHurtSkaterIsSentToTheScratchesAndTheRosterPasses) {
+    test::TestEnv t;
+    BuildHurtSampleLeague(*t.league);
+    const auto sample = std::make_unique<LeagueData>();
+    BuildSampleLeague(*sample);
+    int16_t hurt = 0;
+    for (int16_t n = 1; n <= 10000; ++n)
+        if (!(t.league->Players[n] == sample->Players[n])) {
+            EXPECT_EQ(hurt, 0) << "a second change: " << n;
+            hurt = n;
+        }
+    ASSERT_NE(hurt, 0);
+    const PlayerInfo& p = t.league->Players[hurt];
+    EXPECT_EQ(p.Team, HurtSampleTeam);
+    EXPECT_EQ(p.RosterStatus, status::Dressed);
+    EXPECT_EQ(p.Condition, 60);
+    EXPECT_TRUE(t.league->Teams[HurtSampleTeam].Password.trimmed().empty());
+
+    EXPECT_EQ(CheckRoster(t.env, HurtSampleTeam, False, True, False), True);
+    EXPECT_EQ(t.state->RosterChangedByCheck, 1);
+    EXPECT_EQ(p.RosterStatus, status::Scratch);
+}
+
 }  // namespace
 }  // namespace dravik::leaguewriter

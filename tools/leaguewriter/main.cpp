@@ -5,6 +5,7 @@
 //   dravik-leaguewriter full OUT.zcl [--plain]
 //   dravik-leaguewriter freeagents OUT.zcl [--plain]
 //   dravik-leaguewriter offseason OUT.zcl [--plain]
+//   dravik-leaguewriter hurt OUT.zcl [--plain]      (a dressed skater hurt in the last game)
 //
 // --plain writes the record image without compression, as the client reads
 // league files when "SkipZIPClient" is set to YES.
@@ -20,7 +21,8 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: dravik-leaguewriter sample|central|full|freeagents|offseason OUT.zcl [--plain]\n", stderr);
+    std::fputs("usage: dravik-leaguewriter sample|central|full|freeagents|offseason|hurt OUT.zcl [--plain]\n",
+               stderr);
     return 2;
 }
 
@@ -36,7 +38,8 @@ int main(int argc, char** argv) {
         if (std::string(argv[3]) != "--plain") return usage();
         form = FileForm::Plain;
     }
-    if (kind != "sample" && kind != "central" && kind != "full" && kind != "freeagents" && kind != "offseason")
+    if (kind != "sample" && kind != "central" && kind != "full" && kind != "freeagents" &&
+        kind != "offseason" && kind != "hurt")
         return usage();
     try {
         auto league = std::make_unique<dravik::LeagueData>();
@@ -46,6 +49,8 @@ int main(int argc, char** argv) {
             BuildCentralLeague(*league);
         else if (kind == "offseason")
             BuildOffSeasonSampleLeague(*league);
+        else if (kind == "hurt")
+            BuildHurtSampleLeague(*league);
         else if (kind == "full")
             BuildFullLeague(*league);
         else

@@ -722,6 +722,20 @@ void BuildOffSeasonSampleLeague(LeagueData& league) {
     }
 }
 
+void BuildHurtSampleLeague(LeagueData& league) {
+    BuildSampleLeague(league);
+    for (int n = 1; n <= 10000; ++n) {
+        PlayerInfo& p = league.Players[n];
+        if (p.InUse != True || p.Team != HurtSampleTeam || p.RosterStatus != status::Scratch ||
+            p.Position != pos::C)
+            continue;
+        p.RosterStatus = status::Dressed;
+        p.Condition = 60;
+        p.Injury = Injuries[0];
+        break;
+    }
+}
+
 void BuildFreeAgentLeague(LeagueData& league) {
     BuildFullLeague(league);
     league.League.ListUnsignedFreeAgents = True;

@@ -59,6 +59,13 @@ void BuildFullLeague(LeagueData& league);
 void BuildOffSeasonSampleLeague(LeagueData& league);
 inline constexpr std::array<int16_t, 3> OffSeasonAgentTeams{2, 3, 4};
 
+// The sample league with a skater of team 1 hurt in the last game: its
+// healthy scratch center dressed, with condition 60, beside exactly the 18
+// fit dressed skaters the roster limits ask for. The roster check sends him
+// back to the scratches and passes.
+void BuildHurtSampleLeague(LeagueData& league);
+inline constexpr int16_t HurtSampleTeam = 1;
+
 // The full-size league with every skater and goalie a free agent: none is
 // under contract and the teamless ones are listed, so the free-agent window
 // lists all 11,000 of them.
