@@ -36,6 +36,7 @@
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "platform/codepage.h"
+#include "qt/label_names.h"
 #include "qt/qt_application.h"
 #include "qt/qt_dialogs.h"
 
@@ -172,6 +173,9 @@ private:
     void rebuild(Control& c);
     void applyCaption();
     void applyGeometry();
+    void pairLabels();
+    void applyName(const Control& box);
+    void labelChanged(const Control& label);
     void syncFocus();
     QWidget* focusWidgetOf(Control& c) const;
 
@@ -202,6 +206,7 @@ private:
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QObject*, Control*> owners_;
     std::map<const ListBox*, ListMirror> lists_;
+    std::map<const Control*, const Label*> namedBy_;  // each text box and list box, by its caption label
     std::map<const MenuItem*, QAction*> actions_;
     std::map<char, QShortcut*> shortcuts_;
     bool dead_ = false;
@@ -246,6 +251,7 @@ void FormWindow::release() {
     widgets_.clear();
     owners_.clear();
     lists_.clear();
+    namedBy_.clear();
     actions_.clear();
     form_ = nullptr;
     if (window_) {
@@ -265,6 +271,7 @@ void FormWindow::build() {
         place(*c);
         applyAll(*c);
     }
+    pairLabels();
     if (!form_->menuBar().empty()) {
         buildMenus(window_->menuBar(), form_->menuBar());
         window_->menuBar()->setVisible(menuBarShown());
@@ -489,6 +496,7 @@ void FormWindow::rebuild(Control& c) {
     widgets_[&c] = create(c);
     place(c);
     applyAll(c);
+    applyName(c);
     // The children of a container stay where they were: only boxes are rebuilt.
     syncFocus();
 }
@@ -555,9 +563,11 @@ void FormWindow::controlChanged(Control& c, Prop what) {
         case Prop::Geometry:
             w->setGeometry(px(c.Left()), px(c.Top()), px(c.Width()), px(c.Height()));
             applyState(c, Prop::Geometry);
+            pairLabels();
             break;
         case Prop::Visible:
             applyVisible(c);
+            labelChanged(c);
             syncFocus();
             break;
         case Prop::Enabled:
@@ -566,6 +576,7 @@ void FormWindow::controlChanged(Control& c, Prop what) {
             break;
         case Prop::Container:
             place(c);
+            pairLabels();
             break;
         case Prop::CurrentTab:
             applyState(c, what);
@@ -575,10 +586,44 @@ void FormWindow::controlChanged(Control& c, Prop what) {
             break;
         case Prop::TabOrder:
             break;
+        case Prop::Caption:
+            applyState(c, what);
+            labelChanged(c);
+            break;
         default:
             applyState(c, what);
             break;
     }
+}
+
+// ---- names for screen readers ---------------------------------------------
+
+// The windows name their boxes by caption labels standing beside them, which
+// Qt does not read for a box: each text box and list box is given the text
+// of the label that names it on screen. Which label that is depends on the
+// layout only; what it says is read again whenever the label changes.
+void FormWindow::pairLabels() {
+    for (const Control* c : form_->tabOrder())
+        if (c->kind() == Kind::TextBox || c->kind() == Kind::ListBox) {
+            namedBy_[c] = namingLabel(*c);
+            applyName(*c);
+        }
+}
+
+// The label's text as it is drawn; nothing while the label is hidden.
+void FormWindow::applyName(const Control& box) {
+    auto it = namedBy_.find(&box);
+    if (it == namedBy_.end()) return;
+    const Label* label = it->second;
+    const QString name = label && label->Visible() ? fromCodePage(label->Caption()).simplified() : QString();
+    QWidget* w = widget(box);
+    if (w && w->accessibleName() != name) w->setAccessibleName(name);
+}
+
+void FormWindow::labelChanged(const Control& label) {
+    if (label.kind() != Kind::Label) return;
+    for (const auto& [box, by] : namedBy_)
+        if (by == &label) applyName(*box);
 }
 
 void FormWindow::syncText(TextBox& box) {

@@ -20,6 +20,11 @@
 // ask the model first; when the model keeps the focus where it was (a text
 // box refused its value), the press is swallowed. Qt's focus-out is never
 // taken as a lost focus: menus and dialogs cause it too.
+//
+// Names: a screen reader reads each text box and list box by the text of
+// the caption label that names it on screen (label_names.h), kept up with
+// the label's caption; buttons, boxes with captions and labels read their
+// own text, as Qt gives it.
 
 #include <QObject>
 #include <QPointer>

@@ -92,6 +92,8 @@ TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {
     EXPECT_EQ(r->lblPlayer(2).Caption(), "Pro Player = " + std::to_string(proBefore + 2));
     EXPECT_EQ(c.backend.widget(r->lblPlayer(2))->property("text").toString(),
               fromCp1252(r->lblPlayer(2).Caption()));
+    // A screen reader reads the list by its counter as it now stands.
+    EXPECT_EQ(proView->accessibleName().toStdString(), "Pro Player = " + std::to_string(proBefore + 2));
 }
 
 TEST(QtRoster, ADoubleClickedPlayerOpensTheProgramsCardAndComesBack) {
