@@ -769,7 +769,7 @@ void LinesWindow::Copy(int16_t target) {
         const DayLines& from = club_.lines(env_, team, CurrentDay);
         DayLines& to = club_.lines(env_, team, target);
         for (int w = 0; w < slot::Count; ++w)
-            if (w != 46 && w != 47) to.Slots[w] = from.Slots[w];
+            if (!IsUnusedWord(w)) to.Slots[w] = from.Slots[w];
     } catch (const RuntimeError& e) {
         ShowErrorBox(env_, e, " in Copy!");
     }

@@ -153,7 +153,8 @@ public:
     void txtPullGoalerMinPct_LostFocus();
 
     // Copies the shown day's lines, strategy and pull-goalie values into
-    // another day of the same club. Words 46 and 47 stay the target's own.
+    // another day of the same club. The unused words (IsUnusedWord) stay the
+    // target's own.
     void Copy(int16_t day);
 
     // The commands on the whole shown day.
