@@ -1,6 +1,8 @@
 #include "lines/lines_window.h"
 
 #include <exception>
+#include <memory>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -99,13 +101,6 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     Move(0, 0, WindowWidth, WindowHeight);
     setCaption("Lines");
 
-    slotArrays_ = {&lblNormalTrioC, &lblNormalTrioLW, &lblNormalTrioRW, &lblNormalTrioD1, &lblNormalTrioD2,
-                   &lblPPTrioC,     &lblPPTrioLW,     &lblPPTrioRW,     &lblPPDuoD1,      &lblPPDuoD2,
-                   &lblPKTrioC,     &lblPKTrioW,      &lblPKDuoD1,      &lblPKDuoD2,      &lbl44TrioC,
-                   &lbl44TrioW,     &lbl44DuoD1,      &lbl44DuoD2,      &lblPK3TrioC,     &lblPK3DuoD1,
-                   &lblPK3DuoD2,    nullptr,          nullptr,          &lblExtraForward, &lblExtraDefense,
-                   &lblPenaltyShot};
-
     int captions = 0;
     auto caption = [&](const char* text, int left, int top, int width) -> Label& {
         Label& l = Label1.add(captions++);
@@ -196,10 +191,12 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     const int goalieTop = PageTop + 7 * RowStep;
     onPage(caption("Starting Goalie", 120, goalieTop, 2880), OthersPage);
     onPage(caption("Backup Goalie", 3120, goalieTop, 2880), OthersPage);
-    lblStartGoaler.Move(120, goalieTop + RowStep, 2880, LabelHeight);
-    lblBackupGoaler.Move(3120, goalieTop + RowStep, 2880, LabelHeight);
-    onPage(lblStartGoaler, OthersPage);
-    onPage(lblBackupGoaler, OthersPage);
+    Label& startGoaler = slotLabel(lbl::StartGoaler, 0);
+    Label& backupGoaler = slotLabel(lbl::BackupGoaler, 0);
+    startGoaler.Move(120, goalieTop + RowStep, 2880, LabelHeight);
+    backupGoaler.Move(3120, goalieTop + RowStep, 2880, LabelHeight);
+    onPage(startGoaler, OthersPage);
+    onPage(backupGoaler, OthersPage);
 
     // Strategy: the points budget, three bars, the pull-goalie thresholds.
     onPage(caption("Strategy", 120, PageTop, 2880), StrategyPage);
@@ -278,32 +275,17 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     cmdExit.Click = [this] { cmdExit_Click(); };
     chkPosition.Click = [this](int index) { chkPosition_Click(index); };
     lstPlayer.Click = [this] { lstPlayer_Click(); };
-    lblNormalTrioC.Click = [this](int i) { lblNormalTrioC_Click(i); };
-    lblNormalTrioLW.Click = [this](int i) { lblNormalTrioLW_Click(i); };
-    lblNormalTrioRW.Click = [this](int i) { lblNormalTrioRW_Click(i); };
-    lblNormalTrioD1.Click = [this](int i) { lblNormalTrioD1_Click(i); };
-    lblNormalTrioD2.Click = [this](int i) { lblNormalTrioD2_Click(i); };
-    lblPPTrioC.Click = [this](int i) { lblPPTrioC_Click(i); };
-    lblPPTrioLW.Click = [this](int i) { lblPPTrioLW_Click(i); };
-    lblPPTrioRW.Click = [this](int i) { lblPPTrioRW_Click(i); };
-    lblPPDuoD1.Click = [this](int i) { lblPPDuoD1_Click(i); };
-    lblPPDuoD2.Click = [this](int i) { lblPPDuoD2_Click(i); };
-    lblPKTrioC.Click = [this](int i) { lblPKTrioC_Click(i); };
-    lblPKTrioW.Click = [this](int i) { lblPKTrioW_Click(i); };
-    lblPKDuoD1.Click = [this](int i) { lblPKDuoD1_Click(i); };
-    lblPKDuoD2.Click = [this](int i) { lblPKDuoD2_Click(i); };
-    lbl44TrioC.Click = [this](int i) { lbl44TrioC_Click(i); };
-    lbl44TrioW.Click = [this](int i) { lbl44TrioW_Click(i); };
-    lbl44DuoD1.Click = [this](int i) { lbl44DuoD1_Click(i); };
-    lbl44DuoD2.Click = [this](int i) { lbl44DuoD2_Click(i); };
-    lblPK3TrioC.Click = [this](int i) { lblPK3TrioC_Click(i); };
-    lblPK3DuoD1.Click = [this](int i) { lblPK3DuoD1_Click(i); };
-    lblPK3DuoD2.Click = [this](int i) { lblPK3DuoD2_Click(i); };
-    lblStartGoaler.Click = [this] { lblStartGoaler_Click(); };
-    lblBackupGoaler.Click = [this] { lblBackupGoaler_Click(); };
-    lblExtraForward.Click = [this](int i) { lblExtraForward_Click(i); };
-    lblExtraDefense.Click = [this](int i) { lblExtraDefense_Click(i); };
-    lblPenaltyShot.Click = [this](int i) { lblPenaltyShot_Click(i); };
+    for (int id = 0; id < SlotLabelCount; ++id) {
+        // The code reaches a slot label by its id, the forms layer and the Qt
+        // backend by its name: the two must be the same table entry's.
+        const SlotLabel& l = SlotLabels[id];
+        if (slotLabel(id, l.count == 0 ? 0 : 1).Name() != l.name)
+            throw std::logic_error(std::string("slot label ") + l.name + " is not the table's");
+        if (ControlArray<Label>* labels = slotLabels_.arrays[id].get())
+            labels->Click = [this, id](int i) { slotClick(id, i); };
+        else
+            slotLabels_.singles[id]->Click = [this, id] { slotClick(id, 0); };
+    }
 
     lblNormalTrio.Click = [this](int i) { lblNormalTrio_Click(i); };
     lblPPTrio.Click = [this](int i) { lblPPTrio_Click(i); };
@@ -322,10 +304,21 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     cmdDebug.Click = [this] { cmdDebug_Click(); };
 }
 
+LinesWindow::SlotLabelControls::SlotLabelControls(Form* form) {
+    for (int id = 0; id < SlotLabelCount; ++id) {
+        const SlotLabel& l = SlotLabels[id];
+        if (l.count == 0) {
+            singles[id] = std::make_unique<Label>(form, l.name);
+            continue;
+        }
+        arrays[id] = std::make_unique<ControlArray<Label>>(form, l.name);
+        for (int i = 1; i <= l.count; ++i) arrays[id]->add(i);
+    }
+}
+
 Label& LinesWindow::slotLabel(int id, int index) {
-    if (id == lbl::StartGoaler) return lblStartGoaler;
-    if (id == lbl::BackupGoaler) return lblBackupGoaler;
-    return (*slotArrays_.at(id))(index);
+    if (ControlArray<Label>* labels = slotLabels_.arrays.at(id).get()) return (*labels)(index);
+    return *slotLabels_.singles[id];
 }
 
 DayLines& LinesWindow::shownDay() { return club_.lines(env_, env_.state.CurrentTeam, CurrentDay); }
