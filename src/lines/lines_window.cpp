@@ -256,7 +256,7 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
         int width;
     };
     std::vector<Command> commands{{&cmdAutoLines, "Auto Made Lines", AutoLinesWidth}};
-    if (!club.farm) commands.push_back({nullptr, nullptr, PartialLineWidth});
+    if (club.partialAutoLines) commands.push_back({nullptr, nullptr, PartialLineWidth});
     commands.insert(commands.end(), {{&cmdCopy, "Copy Lines", 1275},
                                      {&cmdCopyAll, "Copy All Lines", 1500},
                                      {&cmdWipeLines, "Wipe Lines", 1275},
@@ -449,7 +449,7 @@ void LinesWindow::ShowPlayer() {
         }
         // Without a full farm lineup a farm slot may be left empty: these two
         // entries stand for no player.
-        if (club_.farm && env_.league.League.FarmFullLineup == 0) {
+        if (club_.placeholders && env_.league.League.FarmFullLineup == 0) {
             add(env_.league.Players[0].Name.trimmed(), 320001);
             add(env_.league.Goalies[0].Name.trimmed(), 320005);
         }
@@ -473,7 +473,7 @@ void LinesWindow::lstPlayer_Click() {
         SelectedKind = static_cast<int16_t>(key % 10);
         state.ShowGoalie = SelectedKind == 5 ? True : False;
         lblPlaying.setCaption("");
-        if (club_.farm && state.CurrentPlayerIndex == 32000) {
+        if (club_.placeholders && state.CurrentPlayerIndex == 32000) {
             state.CurrentPlayerIndex = 0;
             for (int i = 0; i <= 16; ++i) {
                 lblStat(i).setVisible(false);
@@ -502,7 +502,7 @@ void LinesWindow::lstPlayer_Click() {
             cols = SkaterColumns(state, league.ShowAllRatings, p.Ratings, 0);
         }
         // The farm panel keeps its title: a unit's averages may stand there.
-        if (!club_.farm) frmStat.setCaption(name);
+        if (!club_.keepsFrameTitle) frmStat.setCaption(name);
         for (int k = 1; k <= cols.count; ++k) {
             lblStatLabel(k).setCaption(cols.caption[k]);
             lblStat(k).setCaption(cols.value[k]);
@@ -553,7 +553,7 @@ void LinesWindow::Place() {
             // A number past the records names nobody: the stored day is corrupt.
             if (n < 0 || n > (goalie ? 1000 : 10000)) raiseError(err::SubscriptOutOfRange);
             std::string text;
-            if (n != 0 || club_.farm)
+            if (n != 0 || club_.placeholders)
                 text = goalie ? env_.league.Goalies[n].Name.trimmed() : env_.league.Players[n].Name.trimmed();
             slotLabel(s.id, s.index).setCaption(text);
         }
@@ -627,7 +627,7 @@ bool LinesWindow::takes(const SlotLabel& l) const {
             return !goalie && SelectedKind >= 1 && SelectedKind <= 3;
         case SlotRule::ExtraDefense:
             // The farm's "Unknown Player" (kind 1) may empty an extra-defense place.
-            return !goalie && (SelectedKind == 4 || (club_.farm && state.CurrentPlayerIndex == 0));
+            return !goalie && (SelectedKind == 4 || (club_.placeholders && state.CurrentPlayerIndex == 0));
     }
     return false;
 }
