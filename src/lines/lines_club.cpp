@@ -18,6 +18,9 @@ const LinesClub ProClub{
     " in FormLoad FrmLine!",
     " in lstPlayer_Click!",
     "Lines for Day #1 are Incomplete!",
+    false,  // placeholders
+    false,  // keepsFrameTitle
+    true,   // partialAutoLines
     &CheckLine,
     &PlayOnLineString,
     &PlayOnLineInteger,
@@ -30,6 +33,9 @@ const LinesClub FarmClub{
     " in FormLoad FrmFarmLine!",
     " in LstPlayer_Click!",
     "Farm Lines for Day #1 are Incomplete!",
+    true,   // placeholders
+    true,   // keepsFrameTitle
+    false,  // partialAutoLines
     &CheckLineFarm,
     &PlayOnLineStringFarm,
     &PlayOnLineIntegerFarm,

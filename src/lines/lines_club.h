@@ -1,8 +1,10 @@
 #pragma once
 // What tells the pro lines window from the farm one: which line set, club
 // name and schedule side it works on, which roster status it lists, which
-// checks it runs and the texts it shows. The windows hold one of these and
-// otherwise share every handler.
+// checks it runs, the texts it shows, whether it has placeholders, keeps the
+// ratings panel's title and holds the partial automatic lines. The windows
+// hold one of these and otherwise share every handler, but for two orders of
+// steps (the opening's last steps, Check) that stay branches on `farm`.
 
 #include <cstdint>
 #include <string>
@@ -17,6 +19,18 @@ struct LinesClub {
     const char* loadFailure;       // closing text of the opening's error box
     const char* selectFailure;     // closing text of the list click's error box
     const char* dayOneIncomplete;  // the warning when day 1 is incomplete at closing
+
+    // The farm's: an empty slot is the placeholder record 0, "Unknown Player"
+    // or "Unknown Goalie". The day display names it, the list offers the two
+    // unless the league asks a full farm lineup, and picking one empties the
+    // slot clicked, an extra-defense place too.
+    bool placeholders;
+    // The farm's: picking a player leaves the ratings panel's title alone, so
+    // the averages of a unit shown there keep theirs.
+    bool keepsFrameTitle;
+    // The pro club's: the command row holds the partial automatic lines,
+    // second (the button is frmLine's).
+    bool partialAutoLines;
 
     Flag (*checkLine)(Env&, int16_t team, Flag showMessages, int16_t day, Flag logErrors);
     std::string (*playOnLineString)(Env&, int16_t team, int16_t number, int16_t day);

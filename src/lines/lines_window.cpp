@@ -1,6 +1,8 @@
 #include "lines/lines_window.h"
 
 #include <exception>
+#include <memory>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -99,13 +101,6 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     Move(0, 0, WindowWidth, WindowHeight);
     setCaption("Lines");
 
-    slotArrays_ = {&lblNormalTrioC, &lblNormalTrioLW, &lblNormalTrioRW, &lblNormalTrioD1, &lblNormalTrioD2,
-                   &lblPPTrioC,     &lblPPTrioLW,     &lblPPTrioRW,     &lblPPDuoD1,      &lblPPDuoD2,
-                   &lblPKTrioC,     &lblPKTrioW,      &lblPKDuoD1,      &lblPKDuoD2,      &lbl44TrioC,
-                   &lbl44TrioW,     &lbl44DuoD1,      &lbl44DuoD2,      &lblPK3TrioC,     &lblPK3DuoD1,
-                   &lblPK3DuoD2,    nullptr,          nullptr,          &lblExtraForward, &lblExtraDefense,
-                   &lblPenaltyShot};
-
     int captions = 0;
     auto caption = [&](const char* text, int left, int top, int width) -> Label& {
         Label& l = Label1.add(captions++);
@@ -196,10 +191,12 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     const int goalieTop = PageTop + 7 * RowStep;
     onPage(caption("Starting Goalie", 120, goalieTop, 2880), OthersPage);
     onPage(caption("Backup Goalie", 3120, goalieTop, 2880), OthersPage);
-    lblStartGoaler.Move(120, goalieTop + RowStep, 2880, LabelHeight);
-    lblBackupGoaler.Move(3120, goalieTop + RowStep, 2880, LabelHeight);
-    onPage(lblStartGoaler, OthersPage);
-    onPage(lblBackupGoaler, OthersPage);
+    Label& startGoaler = slotLabel(lbl::StartGoaler, 0);
+    Label& backupGoaler = slotLabel(lbl::BackupGoaler, 0);
+    startGoaler.Move(120, goalieTop + RowStep, 2880, LabelHeight);
+    backupGoaler.Move(3120, goalieTop + RowStep, 2880, LabelHeight);
+    onPage(startGoaler, OthersPage);
+    onPage(backupGoaler, OthersPage);
 
     // Strategy: the points budget, three bars, the pull-goalie thresholds.
     onPage(caption("Strategy", 120, PageTop, 2880), StrategyPage);
@@ -259,7 +256,7 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
         int width;
     };
     std::vector<Command> commands{{&cmdAutoLines, "Auto Made Lines", AutoLinesWidth}};
-    if (!club.farm) commands.push_back({nullptr, nullptr, PartialLineWidth});
+    if (club.partialAutoLines) commands.push_back({nullptr, nullptr, PartialLineWidth});
     commands.insert(commands.end(), {{&cmdCopy, "Copy Lines", 1275},
                                      {&cmdCopyAll, "Copy All Lines", 1500},
                                      {&cmdWipeLines, "Wipe Lines", 1275},
@@ -278,32 +275,17 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     cmdExit.Click = [this] { cmdExit_Click(); };
     chkPosition.Click = [this](int index) { chkPosition_Click(index); };
     lstPlayer.Click = [this] { lstPlayer_Click(); };
-    lblNormalTrioC.Click = [this](int i) { lblNormalTrioC_Click(i); };
-    lblNormalTrioLW.Click = [this](int i) { lblNormalTrioLW_Click(i); };
-    lblNormalTrioRW.Click = [this](int i) { lblNormalTrioRW_Click(i); };
-    lblNormalTrioD1.Click = [this](int i) { lblNormalTrioD1_Click(i); };
-    lblNormalTrioD2.Click = [this](int i) { lblNormalTrioD2_Click(i); };
-    lblPPTrioC.Click = [this](int i) { lblPPTrioC_Click(i); };
-    lblPPTrioLW.Click = [this](int i) { lblPPTrioLW_Click(i); };
-    lblPPTrioRW.Click = [this](int i) { lblPPTrioRW_Click(i); };
-    lblPPDuoD1.Click = [this](int i) { lblPPDuoD1_Click(i); };
-    lblPPDuoD2.Click = [this](int i) { lblPPDuoD2_Click(i); };
-    lblPKTrioC.Click = [this](int i) { lblPKTrioC_Click(i); };
-    lblPKTrioW.Click = [this](int i) { lblPKTrioW_Click(i); };
-    lblPKDuoD1.Click = [this](int i) { lblPKDuoD1_Click(i); };
-    lblPKDuoD2.Click = [this](int i) { lblPKDuoD2_Click(i); };
-    lbl44TrioC.Click = [this](int i) { lbl44TrioC_Click(i); };
-    lbl44TrioW.Click = [this](int i) { lbl44TrioW_Click(i); };
-    lbl44DuoD1.Click = [this](int i) { lbl44DuoD1_Click(i); };
-    lbl44DuoD2.Click = [this](int i) { lbl44DuoD2_Click(i); };
-    lblPK3TrioC.Click = [this](int i) { lblPK3TrioC_Click(i); };
-    lblPK3DuoD1.Click = [this](int i) { lblPK3DuoD1_Click(i); };
-    lblPK3DuoD2.Click = [this](int i) { lblPK3DuoD2_Click(i); };
-    lblStartGoaler.Click = [this] { lblStartGoaler_Click(); };
-    lblBackupGoaler.Click = [this] { lblBackupGoaler_Click(); };
-    lblExtraForward.Click = [this](int i) { lblExtraForward_Click(i); };
-    lblExtraDefense.Click = [this](int i) { lblExtraDefense_Click(i); };
-    lblPenaltyShot.Click = [this](int i) { lblPenaltyShot_Click(i); };
+    for (int id = 0; id < SlotLabelCount; ++id) {
+        // The code reaches a slot label by its id, the forms layer and the Qt
+        // backend by its name: the two must be the same table entry's.
+        const SlotLabel& l = SlotLabels[id];
+        if (slotLabel(id, l.count == 0 ? 0 : 1).Name() != l.name)
+            throw std::logic_error(std::string("slot label ") + l.name + " is not the table's");
+        if (ControlArray<Label>* labels = slotLabels_.arrays[id].get())
+            labels->Click = [this, id](int i) { slotClick(id, i); };
+        else
+            slotLabels_.singles[id]->Click = [this, id] { slotClick(id, 0); };
+    }
 
     lblNormalTrio.Click = [this](int i) { lblNormalTrio_Click(i); };
     lblPPTrio.Click = [this](int i) { lblPPTrio_Click(i); };
@@ -322,10 +304,21 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     cmdDebug.Click = [this] { cmdDebug_Click(); };
 }
 
+LinesWindow::SlotLabelControls::SlotLabelControls(Form* form) {
+    for (int id = 0; id < SlotLabelCount; ++id) {
+        const SlotLabel& l = SlotLabels[id];
+        if (l.count == 0) {
+            singles[id] = std::make_unique<Label>(form, l.name);
+            continue;
+        }
+        arrays[id] = std::make_unique<ControlArray<Label>>(form, l.name);
+        for (int i = 1; i <= l.count; ++i) arrays[id]->add(i);
+    }
+}
+
 Label& LinesWindow::slotLabel(int id, int index) {
-    if (id == lbl::StartGoaler) return lblStartGoaler;
-    if (id == lbl::BackupGoaler) return lblBackupGoaler;
-    return (*slotArrays_.at(id))(index);
+    if (ControlArray<Label>* labels = slotLabels_.arrays.at(id).get()) return (*labels)(index);
+    return *slotLabels_.singles[id];
 }
 
 DayLines& LinesWindow::shownDay() { return club_.lines(env_, env_.state.CurrentTeam, CurrentDay); }
@@ -456,7 +449,7 @@ void LinesWindow::ShowPlayer() {
         }
         // Without a full farm lineup a farm slot may be left empty: these two
         // entries stand for no player.
-        if (club_.farm && env_.league.League.FarmFullLineup == 0) {
+        if (club_.placeholders && env_.league.League.FarmFullLineup == 0) {
             add(env_.league.Players[0].Name.trimmed(), 320001);
             add(env_.league.Goalies[0].Name.trimmed(), 320005);
         }
@@ -480,7 +473,7 @@ void LinesWindow::lstPlayer_Click() {
         SelectedKind = static_cast<int16_t>(key % 10);
         state.ShowGoalie = SelectedKind == 5 ? True : False;
         lblPlaying.setCaption("");
-        if (club_.farm && state.CurrentPlayerIndex == 32000) {
+        if (club_.placeholders && state.CurrentPlayerIndex == 32000) {
             state.CurrentPlayerIndex = 0;
             for (int i = 0; i <= 16; ++i) {
                 lblStat(i).setVisible(false);
@@ -500,7 +493,7 @@ void LinesWindow::lstPlayer_Click() {
         const GoalieInfo* g = goalie ? &env_.league.Goalies[number] : nullptr;
         const PlayerInfo* p = goalie ? nullptr : &env_.league.Players[number];
         // The farm panel keeps its title: a unit's averages may stand there.
-        if (!club_.farm) frmStat.setCaption(goalie ? g->Name.trimmed() : p->Name.trimmed());
+        if (!club_.keepsFrameTitle) frmStat.setCaption(goalie ? g->Name.trimmed() : p->Name.trimmed());
         // Each pair is written before the next one's value is worked out: a
         // mean that overflows leaves the pairs before it on show.
         const RatingColumns cols = ColumnCaptions(state, league.ShowAllRatings, goalie);
@@ -559,7 +552,7 @@ void LinesWindow::Place() {
             // A number past the records names nobody: the stored day is corrupt.
             if (n < 0 || n > (goalie ? 1000 : 10000)) raiseError(err::SubscriptOutOfRange);
             std::string text;
-            if (n != 0 || club_.farm)
+            if (n != 0 || club_.placeholders)
                 text = goalie ? env_.league.Goalies[n].Name.trimmed() : env_.league.Players[n].Name.trimmed();
             slotLabel(s.id, s.index).setCaption(text);
         }
@@ -633,7 +626,7 @@ bool LinesWindow::takes(const SlotLabel& l) const {
             return !goalie && SelectedKind >= 1 && SelectedKind <= 3;
         case SlotRule::ExtraDefense:
             // The farm's "Unknown Player" (kind 1) may empty an extra-defense place.
-            return !goalie && (SelectedKind == 4 || (club_.farm && state.CurrentPlayerIndex == 0));
+            return !goalie && (SelectedKind == 4 || (club_.placeholders && state.CurrentPlayerIndex == 0));
     }
     return false;
 }
@@ -768,7 +761,7 @@ void LinesWindow::Copy(int16_t target) {
         const DayLines& from = club_.lines(env_, team, CurrentDay);
         DayLines& to = club_.lines(env_, team, target);
         for (int w = 0; w < slot::Count; ++w)
-            if (w != 46 && w != 47) to.Slots[w] = from.Slots[w];
+            if (!IsUnusedWord(w)) to.Slots[w] = from.Slots[w];
     } catch (const RuntimeError& e) {
         ShowErrorBox(env_, e, " in Copy!");
     }

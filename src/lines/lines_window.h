@@ -6,11 +6,14 @@
 //
 // Every control of both windows is laid out by the constructor with its
 // caption and its enabled state at opening; each documented handler is a
-// member named after its control and event. The pro window adds only its
-// partial automatic lines (frmLine).
+// member named after its control and event, but for the 26 slot labels:
+// they are made from the slot label table (slot_labels.h) and share one
+// handler, slotClick, which takes the label's rule and word from it. The pro
+// window adds only its partial automatic lines (frmLine).
 
 #include <array>
 #include <functional>  // before control_array.h, which uses it
+#include <memory>
 #include <string>
 
 #include "forms/control_array.h"
@@ -54,34 +57,19 @@ public:
     ControlArray<Label> lblPKTrio{this, "lblPKTrio", {1, 2}};
     ControlArray<Label> lblPK3Trio{this, "lblPK3Trio", {1, 2}};
 
-    // The slot labels, in the order of SlotLabels.
-    ControlArray<Label> lblNormalTrioC{this, "lblNormalTrioC", {1, 2, 3, 4}};
-    ControlArray<Label> lblNormalTrioLW{this, "lblNormalTrioLW", {1, 2, 3, 4}};
-    ControlArray<Label> lblNormalTrioRW{this, "lblNormalTrioRW", {1, 2, 3, 4}};
-    ControlArray<Label> lblNormalTrioD1{this, "lblNormalTrioD1", {1, 2, 3, 4}};
-    ControlArray<Label> lblNormalTrioD2{this, "lblNormalTrioD2", {1, 2, 3, 4}};
-    ControlArray<Label> lblPPTrioC{this, "lblPPTrioC", {1, 2}};
-    ControlArray<Label> lblPPTrioLW{this, "lblPPTrioLW", {1, 2}};
-    ControlArray<Label> lblPPTrioRW{this, "lblPPTrioRW", {1, 2}};
-    ControlArray<Label> lblPPDuoD1{this, "lblPPDuoD1", {1, 2}};
-    ControlArray<Label> lblPPDuoD2{this, "lblPPDuoD2", {1, 2}};
-    ControlArray<Label> lblPKTrioC{this, "lblPKTrioC", {1, 2}};
-    ControlArray<Label> lblPKTrioW{this, "lblPKTrioW", {1, 2}};
-    ControlArray<Label> lblPKDuoD1{this, "lblPKDuoD1", {1, 2}};
-    ControlArray<Label> lblPKDuoD2{this, "lblPKDuoD2", {1, 2}};
-    ControlArray<Label> lbl44TrioC{this, "lbl44TrioC", {1, 2}};
-    ControlArray<Label> lbl44TrioW{this, "lbl44TrioW", {1, 2}};
-    ControlArray<Label> lbl44DuoD1{this, "lbl44DuoD1", {1, 2}};
-    ControlArray<Label> lbl44DuoD2{this, "lbl44DuoD2", {1, 2}};
-    ControlArray<Label> lblPK3TrioC{this, "lblPK3TrioC", {1, 2}};
-    ControlArray<Label> lblPK3DuoD1{this, "lblPK3DuoD1", {1, 2}};
-    ControlArray<Label> lblPK3DuoD2{this, "lblPK3DuoD2", {1, 2}};
-    Label lblStartGoaler{this, "lblStartGoaler"};
-    Label lblBackupGoaler{this, "lblBackupGoaler"};
-    ControlArray<Label> lblExtraForward{this, "lblExtraForward", {1, 2, 3, 4, 5}};
-    ControlArray<Label> lblExtraDefense{this, "lblExtraDefense", {1, 2, 3, 4, 5}};
-    ControlArray<Label> lblPenaltyShot{this, "lblPenaltyShot", {1, 2, 3, 4, 5}};
+private:
+    // The 26 slot labels, made from SlotLabels in its order: a control array
+    // of elements 1..count each, a single label for the two goalies. They are
+    // made here, after the unit headings, which is their place in the tab
+    // order. Reached through slotLabel; a click on any of them is slotClick.
+    struct SlotLabelControls {
+        explicit SlotLabelControls(Form* form);
+        std::array<std::unique_ptr<ControlArray<Label>>, SlotLabelCount> arrays;  // null for a goalie label
+        std::array<std::unique_ptr<Label>, SlotLabelCount> singles;               // the goalie labels
+    };
+    SlotLabelControls slotLabels_{this};
 
+public:
     // The strategy page.
     Label lblPointLeft{this, "lblPointLeft"};
     Label lblPoint{this, "lblPoint"};
@@ -112,34 +100,6 @@ public:
     // Element `index` of slot label `id` (0 for the two goalie labels).
     Label& slotLabel(int id, int index);
 
-    // The slot handlers, one per label.
-    void lblNormalTrioC_Click(int index) { slotClick(lbl::NormalTrioC, index); }
-    void lblNormalTrioLW_Click(int index) { slotClick(lbl::NormalTrioLW, index); }
-    void lblNormalTrioRW_Click(int index) { slotClick(lbl::NormalTrioRW, index); }
-    void lblNormalTrioD1_Click(int index) { slotClick(lbl::NormalTrioD1, index); }
-    void lblNormalTrioD2_Click(int index) { slotClick(lbl::NormalTrioD2, index); }
-    void lblPPTrioC_Click(int index) { slotClick(lbl::PPTrioC, index); }
-    void lblPPTrioLW_Click(int index) { slotClick(lbl::PPTrioLW, index); }
-    void lblPPTrioRW_Click(int index) { slotClick(lbl::PPTrioRW, index); }
-    void lblPPDuoD1_Click(int index) { slotClick(lbl::PPDuoD1, index); }
-    void lblPPDuoD2_Click(int index) { slotClick(lbl::PPDuoD2, index); }
-    void lblPKTrioC_Click(int index) { slotClick(lbl::PKTrioC, index); }
-    void lblPKTrioW_Click(int index) { slotClick(lbl::PKTrioW, index); }
-    void lblPKDuoD1_Click(int index) { slotClick(lbl::PKDuoD1, index); }
-    void lblPKDuoD2_Click(int index) { slotClick(lbl::PKDuoD2, index); }
-    void lbl44TrioC_Click(int index) { slotClick(lbl::FourTrioC, index); }
-    void lbl44TrioW_Click(int index) { slotClick(lbl::FourTrioW, index); }
-    void lbl44DuoD1_Click(int index) { slotClick(lbl::FourDuoD1, index); }
-    void lbl44DuoD2_Click(int index) { slotClick(lbl::FourDuoD2, index); }
-    void lblPK3TrioC_Click(int index) { slotClick(lbl::PK3TrioC, index); }
-    void lblPK3DuoD1_Click(int index) { slotClick(lbl::PK3DuoD1, index); }
-    void lblPK3DuoD2_Click(int index) { slotClick(lbl::PK3DuoD2, index); }
-    void lblStartGoaler_Click() { slotClick(lbl::StartGoaler, 0); }
-    void lblBackupGoaler_Click() { slotClick(lbl::BackupGoaler, 0); }
-    void lblExtraForward_Click(int index) { slotClick(lbl::ExtraForward, index); }
-    void lblExtraDefense_Click(int index) { slotClick(lbl::ExtraDefense, index); }
-    void lblPenaltyShot_Click(int index) { slotClick(lbl::PenaltyShot, index); }
-
     // The unit headings: the unit's averages in the ratings panel.
     void lblNormalTrio_Click(int index);
     void lblPPTrio_Click(int index);
@@ -153,7 +113,8 @@ public:
     void txtPullGoalerMinPct_LostFocus();
 
     // Copies the shown day's lines, strategy and pull-goalie values into
-    // another day of the same club. Words 46 and 47 stay the target's own.
+    // another day of the same club. The unused words (IsUnusedWord) stay the
+    // target's own.
     void Copy(int16_t day);
 
     // The commands on the whole shown day.
@@ -194,7 +155,6 @@ private:
     bool takes(const SlotLabel& l) const;
     DayLines& shownDay();
 
-    std::array<ControlArray<Label>*, SlotLabelCount> slotArrays_{};
     bool teamRefused_ = false;
 };
 

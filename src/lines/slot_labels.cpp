@@ -3,8 +3,8 @@
 namespace dravik {
 namespace {
 
-// Every slot word but 46 and 47 belongs to exactly one label element; 46
-// and 47 and the strategy and pull-goalie words to none.
+// Every player word but the unused ones belongs to exactly one label
+// element; the unused words and the strategy and pull-goalie words to none.
 constexpr bool labelsCoverEverySlotOnce() {
     std::array<int, slot::Count> uses{};
     for (const SlotLabel& l : SlotLabels) {
@@ -17,7 +17,7 @@ constexpr bool labelsCoverEverySlotOnce() {
         }
     }
     for (int w = 0; w < slot::Count; ++w) {
-        const bool slotWord = w <= slot::LastPlayerSlot && w != 46 && w != 47;
+        const bool slotWord = w <= slot::LastPlayerSlot && !IsUnusedWord(w);
         if (uses[w] != (slotWord ? 1 : 0)) return false;
     }
     return true;

@@ -265,7 +265,7 @@ Flag CheckLineEmpty(Env& env, int16_t team, int16_t day) {
         }
         const DayLines& set = TeamLineSet(env, team, day, true);
         for (int word = 0; word <= slot::LastPlayerSlot; ++word) {
-            if (word == 46 || word == 47) continue;
+            if (IsUnusedWord(word)) continue;
             if (set.Slots[word] != 0) return False;
         }
         return True;

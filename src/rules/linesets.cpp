@@ -76,7 +76,7 @@ void WipesLines(Env& env, int16_t team, int16_t day, Flag pro) {
             // The unused first pair of the 3-man forwards and the pull-goalie
             // values survive.
             bool keep =
-                word == 46 || word == 47 || word == slot::PullGoalerMinGoal || word == slot::PullGoalerMinPct;
+                IsUnusedWord(word) || word == slot::PullGoalerMinGoal || word == slot::PullGoalerMinPct;
             if (!keep) set.Slots[word] = 0;
         }
     } catch (const RuntimeError& e) {

@@ -34,6 +34,15 @@ constexpr bool walksEverythingOnce() {
 }
 static_assert(walksEverythingOnce());
 
+// The unused words are the first pair of the 3-man forwards' words, and
+// only they.
+constexpr bool unusedWordsAreThePK3FirstPair() {
+    for (int word = 0; word < slot::Count; ++word)
+        if (IsUnusedWord(word) != (word == slot::PK3Trio || word == slot::PK3Trio + 1)) return false;
+    return true;
+}
+static_assert(unusedWordsAreThePK3FirstPair());
+
 }  // namespace
 
 DayLines& TeamLineSet(Env& env, int16_t team, int16_t day, bool pro) {

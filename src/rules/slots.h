@@ -156,6 +156,15 @@ constexpr int SkaterSlotOfWord(int word) {
     return word >= 0 && word < slot::Count ? detail::Tables.byWord[word] : -1;
 }
 
+// A player word that no slot uses: neither a skater slot of the table nor a
+// goalie's, that is words 46 and 47, the first pair of the 3-man forwards.
+// Nothing writes them; a copy of a day leaves the target's own, a wipe keeps
+// them.
+constexpr bool IsUnusedWord(int word) {
+    return word >= 0 && word <= slot::LastPlayerSlot && SkaterSlotOfWord(word) < 0 &&
+           word != slot::StartGoaler && word != slot::BackupGoaler;
+}
+
 // The walk of the lines checks and line makers: each normal line slot by slot
 // and then its unit; the rule on lines 1 and 2; each special-unit line in the
 // order PP C, LW, RW, then for d = 1, 2: PP D d, PK forward d, PK D d, 4 vs 4

@@ -232,8 +232,8 @@ TEST(LinesWipe, EmptiesTheShownDayButKeepsItsPullGoalieValues) {
                 continue;
             }
             // Shown again and checked.
-            EXPECT_EQ(w->lblNormalTrioC(1).Caption(), farm ? "Unknown Player" : "");
-            EXPECT_EQ(w->lblStartGoaler.Caption(), farm ? "Unknown Goalie" : "");
+            EXPECT_EQ(w->slotLabel(lbl::NormalTrioC, 1).Caption(), farm ? "Unknown Player" : "");
+            EXPECT_EQ(w->slotLabel(lbl::StartGoaler, 0).Caption(), farm ? "Unknown Goalie" : "");
             EXPECT_EQ(w->lblPoint.Caption(), "5");
             EXPECT_EQ(w->txtPullGoalerMinGoal.Text(), "3");
             EXPECT_EQ(w->txtPullGoalerMinPct.Text(), "880");
@@ -313,7 +313,7 @@ TEST(LinesAutoLines, TheWindowShowsWhatTheLineMakerBuilt) {
         EXPECT_EQ(w->TabLine.Tab(), 2);
         if (k.farm && c.league().League.FarmFullLineup == False) {
             EXPECT_EQ(DayOf(c, true, 1).Slots[slot::BackupGoaler], 0);
-            EXPECT_EQ(w->lblBackupGoaler.Caption(), "Unknown Goalie");
+            EXPECT_EQ(w->slotLabel(lbl::BackupGoaler, 0).Caption(), "Unknown Goalie");
         }
     }
 }
@@ -400,7 +400,7 @@ TEST(LinesDebug, APlayerTheCheckTakesOutStaysShown) {
     ASSERT_TRUE(w->cmdDebug.Enabled());
     const int16_t centre = DayOf(c, false, 1).Slots[0];
     const std::string name = c.league().Players[centre].Name.trimmed();
-    ASSERT_EQ(w->lblNormalTrioC(1).Caption(), name);
+    ASSERT_EQ(w->slotLabel(lbl::NormalTrioC, 1).Caption(), name);
     c.league().Players[centre].Condition = 50;
     c.dialogs.clear();
     ASSERT_TRUE(c.click(w->cmdDebug));
@@ -408,7 +408,7 @@ TEST(LinesDebug, APlayerTheCheckTakesOutStaysShown) {
     EXPECT_NE(c.dialogs.shown()[0].prompt.find(name + " is injured or suspended."), std::string::npos)
         << c.dialogs.shown()[0].prompt;
     EXPECT_EQ(DayOf(c, false, 1).Slots[0], 0);
-    EXPECT_EQ(w->lblNormalTrioC(1).Caption(), name);
+    EXPECT_EQ(w->slotLabel(lbl::NormalTrioC, 1).Caption(), name);
 }
 
 }  // namespace

@@ -145,8 +145,8 @@ TEST(LinesPlace, AStoredValueNoRecordOrBarHoldsEndsThePlaceInItsBox) {
             EXPECT_EQ(c.dialogs.shown()[0].prompt, k.message);
             EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
             EXPECT_TRUE(w->Visible());  // the opening went on
-            EXPECT_EQ(w->lblExtraForward(1).Caption(), k.filledBefore);
-            EXPECT_EQ(w->lblBackupGoaler.Caption().empty(), !k.slotsDone);
+            EXPECT_EQ(w->slotLabel(lbl::ExtraForward, 1).Caption(), k.filledBefore);
+            EXPECT_EQ(w->slotLabel(lbl::BackupGoaler, 0).Caption().empty(), !k.slotsDone);
             EXPECT_EQ(w->StrategyLoaded, False);
             EXPECT_EQ(w->lblPoint.Caption(), "5");  // the layout's, never reached
         }
@@ -199,7 +199,7 @@ TEST(LinesCheck, WhereTheSelectedSkaterPlaysIsTakenAfterTheProCheckAndBeforeTheF
         EXPECT_EQ(w->lblPlaying.Caption(), farm ? where : "(0) - ");
         EXPECT_EQ(DayOf(c, farm, 1).Slots[slot::NormalTrio + 1], 0);
         // His name stays on the label until the day is shown again.
-        EXPECT_EQ(w->lblNormalTrioC(2).Caption(), "Skater " + std::to_string(skater));
+        EXPECT_EQ(w->slotLabel(lbl::NormalTrioC, 2).Caption(), "Skater " + std::to_string(skater));
         EXPECT_EQ(c.state().DataChanged, True);
         EXPECT_TRUE(c.dialogs.shown().empty());
     }

@@ -374,7 +374,7 @@ TEST(LinesDays, ADayChangeShowsTheDayAndItsStatus) {
     LinesWindow* w = OpenLines(c, false);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->lblComplete.Caption(), "Lines are Complete");
-    EXPECT_EQ(w->lblNormalTrioC(1).Caption(), "Skater 701");
+    EXPECT_EQ(w->slotLabel(lbl::NormalTrioC, 1).Caption(), "Skater 701");
     ASSERT_TRUE(Select(c, *w, "Skater 702"));
     const int selected = w->lstPlayer.ListIndex();
     ASSERT_TRUE(c.user.click(w->chkPosition(5)));  // goalies off
@@ -383,7 +383,7 @@ TEST(LinesDays, ADayChangeShowsTheDayAndItsStatus) {
     ASSERT_TRUE(c.user.scroll(w->vscDay, User::Scroll::Track, 2));
     EXPECT_EQ(w->lblComplete.Caption(), "Lines are Incomplete");
     EXPECT_TRUE(w->cmdDebug.Enabled());
-    EXPECT_EQ(w->lblNormalTrioC(1).Caption(), "");
+    EXPECT_EQ(w->slotLabel(lbl::NormalTrioC, 1).Caption(), "");
     // The list, its filters and the selection stay; where he plays is told
     // for the new day.
     EXPECT_EQ(w->lstPlayer.ListIndex(), selected - 2);

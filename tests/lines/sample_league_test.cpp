@@ -37,11 +37,11 @@ TEST(LinesOnTheSampleLeague, AManagerSwapsHisFirstCentreAndSavesDayOneAsShown) {
     const DayLines dayOne = c.league().Teams[team].ProLines[0];
     const std::string first = c.league().Players[dayOne.Slots[0]].Name.trimmed();
     const std::string second = c.league().Players[dayOne.Slots[1]].Name.trimmed();
-    ASSERT_EQ(lines->lblNormalTrioC(1).Caption(), first);
+    ASSERT_EQ(lines->slotLabel(lbl::NormalTrioC, 1).Caption(), first);
 
     ASSERT_TRUE(Select(c, *lines, second));
     ASSERT_TRUE(ClickSlot(c, *lines, lbl::NormalTrioC, 1));
-    EXPECT_EQ(lines->lblNormalTrioC(1).Caption(), second);
+    EXPECT_EQ(lines->slotLabel(lbl::NormalTrioC, 1).Caption(), second);
     EXPECT_EQ(lines->lblComplete.Caption(), "Lines are Incomplete");
     ASSERT_TRUE(Select(c, *lines, first));
     ASSERT_TRUE(ClickSlot(c, *lines, lbl::NormalTrioC, 1));

@@ -235,7 +235,7 @@ TEST(LinesSlots, EveryClickIsTakenAndTheCheckJudgesTheDay) {
     ASSERT_TRUE(Select(c, *w, "Skater 702"));
     ASSERT_TRUE(ClickSlot(c, *w, lbl::NormalTrioC, 1));
     EXPECT_EQ(DayOf(c, false, 1).Slots[0], 702);
-    EXPECT_EQ(w->lblNormalTrioC(1).Caption(), "Skater 702");
+    EXPECT_EQ(w->slotLabel(lbl::NormalTrioC, 1).Caption(), "Skater 702");
     EXPECT_EQ(w->lblComplete.Caption(), "Lines are Incomplete");
     EXPECT_TRUE(w->cmdDebug.Enabled());
     EXPECT_EQ(w->lblPlaying.Caption(), "(8) - L-1C, L-2C, PP-2C, 44-2F, PK-2F, PK3-2F, EF-2, PS-2, ");
@@ -256,7 +256,7 @@ TEST(LinesSlots, EveryClickIsTakenAndTheCheckJudgesTheDay) {
     EXPECT_EQ(w->lblComplete.Caption(), "Lines are Incomplete");
     EXPECT_EQ(w->lblPlaying.Caption(), "as the selection left it");
     // A click touches no other label.
-    EXPECT_EQ(w->lblStartGoaler.Caption(), "Goalie 71");
+    EXPECT_EQ(w->slotLabel(lbl::StartGoaler, 0).Caption(), "Goalie 71");
     EXPECT_TRUE(c.dialogs.shown().empty());
 }
 

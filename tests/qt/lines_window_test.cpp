@@ -51,7 +51,7 @@ TEST(QtLinesWindow, TheUpArrowShowsDayTwoAndASlotClickTakesThePickedPlayer) {
     const int16_t number = static_cast<int16_t>(lines->lstPlayer.ItemData(row) / 10);
     EXPECT_EQ(state.CurrentPlayerIndex, number);
 
-    QWidget* slot = client.backend.widget(lines->lblNormalTrioC(1));
+    QWidget* slot = client.backend.widget(lines->slotLabel(lbl::NormalTrioC, 1));
     ASSERT_NE(slot, nullptr);
     ASSERT_TRUE(slot->isVisible());
     mouseClick(slot);
@@ -59,7 +59,7 @@ TEST(QtLinesWindow, TheUpArrowShowsDayTwoAndASlotClickTakesThePickedPlayer) {
     EXPECT_EQ(client.app.league().Teams[1].ProLines[1].Slots[0], number);
     EXPECT_EQ(qobject_cast<QLabel*>(slot)->text(), item->text());
     // The model keeps the league's Windows-1252 bytes; only Qt converts them.
-    EXPECT_EQ(lines->lblNormalTrioC(1).Caption(), lines->lstPlayer.List(row));
+    EXPECT_EQ(lines->slotLabel(lbl::NormalTrioC, 1).Caption(), lines->lstPlayer.List(row));
 }
 
 }  // namespace
