@@ -23,8 +23,10 @@ namespace dravik {
 namespace {
 
 // Twips. The player list and its filters on the left, the pages of slots on
-// the right, the ratings panel, the status and the commands below.
-constexpr int WindowWidth = 12720, WindowHeight = 9180;
+// the right, the ratings panel, the status and the commands below. The
+// window leaves as much room right of the pages as left of the list, so the
+// pages' and the panel's right borders are drawn.
+constexpr int WindowWidth = 12840, WindowHeight = 9180;
 constexpr int ListLeft = 120, ListTop = 600, ListWidth = 2880, ListHeight = 4200;
 constexpr int TabLeft = 3120, TabTop = 600, TabWidth = 9480, TabHeight = 5760;
 constexpr int PanelTop = 6480, PanelHeight = 840, PairStep = 720, PairWidth = 660;
