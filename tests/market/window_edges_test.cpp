@@ -66,6 +66,8 @@ std::string nameOf(const Control& c) {
 // A league on which every window opens: six divisions (the main window at
 // its full width; with four it narrows and leaves its third column outside,
 // as it should), team 7 chosen, a fantasy draft open.
+using Opener = std::function<void(Form&)>;
+
 struct EveryWindowClient : MarketClient {
     EveryWindowClient()
         : MarketClient([](LeagueData& l) {
@@ -76,12 +78,12 @@ struct EveryWindowClient : MarketClient {
         state().CurrentTeam = Team;
         state().CallerFormName = "Main";
     }
-    void fromMain(const char* menu, const std::function<void(Form&)>& opener) {
-        app.forms().run(main(), menu, "Click", [&] { opener(main()); });
-    }
-    frmRoster* roster() {
-        fromMain("mnuSetRoster", app.openers().roster);
-        return window<frmRoster>();
+    // Runs the main window's menu command with its gates passed: the window
+    // it opened, or null.
+    template <class T>
+    T* fromMain(const char* menu, Opener WindowOpeners::*opener) {
+        app.forms().run(main(), menu, "Click", [&] { (app.openers().*opener)(main()); });
+        return window<T>();
     }
 };
 
@@ -91,6 +93,12 @@ struct WindowCase {
 };
 
 void PrintTo(const WindowCase& w, std::ostream* os) { *os << w.name; }
+
+// A window the main window's team menu opens.
+template <class T>
+WindowCase ThroughMenu(const char* name, const char* menu, Opener WindowOpeners::*opener) {
+    return {name, [menu, opener](EveryWindowClient& c) -> Form* { return c.fromMain<T>(menu, opener); }};
+}
 
 const WindowCase Windows[] = {
     {"MainWindow", [](EveryWindowClient& c) -> Form* { return &c.main(); }},
@@ -107,30 +115,14 @@ const WindowCase Windows[] = {
          if (!sheet || !c.click(sheet->cmdTicketArena)) return nullptr;
          return c.window<frmTicket>();
      }},
-    {"Roster", [](EveryWindowClient& c) -> Form* { return c.roster(); }},
-    {"ProLines",
-     [](EveryWindowClient& c) -> Form* {
-         c.fromMain("mnuSetLines", c.app.openers().proLines);
-         return c.window<frmLine>();
-     }},
-    {"FarmLines",
-     [](EveryWindowClient& c) -> Form* {
-         c.fromMain("mnuSetFarmLines", c.app.openers().farmLines);
-         return c.window<frmFarmLine>();
-     }},
-    {"FreeAgents",
-     [](EveryWindowClient& c) -> Form* {
-         c.fromMain("mnuFreeAgents", c.app.openers().freeAgents);
-         return c.window<frmFreeAgentClient>();
-     }},
-    {"DraftList",
-     [](EveryWindowClient& c) -> Form* {
-         c.fromMain("mnuDraft", c.app.openers().draftList);
-         return c.window<frmDraft>();
-     }},
+    ThroughMenu<frmRoster>("Roster", "mnuSetRoster", &WindowOpeners::roster),
+    ThroughMenu<frmLine>("ProLines", "mnuSetLines", &WindowOpeners::proLines),
+    ThroughMenu<frmFarmLine>("FarmLines", "mnuSetFarmLines", &WindowOpeners::farmLines),
+    ThroughMenu<frmFreeAgentClient>("FreeAgents", "mnuFreeAgents", &WindowOpeners::freeAgents),
+    ThroughMenu<frmDraft>("DraftList", "mnuDraft", &WindowOpeners::draftList),
     {"PlayerCard",
      [](EveryWindowClient& c) -> Form* {
-         frmRoster* roster = c.roster();
+         frmRoster* roster = c.fromMain<frmRoster>("mnuSetRoster", &WindowOpeners::roster);
          if (!roster) return nullptr;
          return c.openCard<frmEditPlayer>(*roster, c.pro.C[0], False, 2);
      }},
