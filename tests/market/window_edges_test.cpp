@@ -12,6 +12,7 @@
 #include <ostream>
 #include <string>
 
+#include "forms/metrics.h"
 #include "league/leagueimage.h"
 #include "lines/frm_farm_line.h"
 #include "lines/frm_line.h"
@@ -27,11 +28,9 @@
 namespace dravik::test {
 namespace {
 
-// The frame the window's outer size includes, as the Qt backend draws it:
-// 4 pixels each side, a 19-pixel title bar and a 20-pixel menu bar when
-// the window shows a menu, at 15 twips a pixel.
-constexpr int FrameBorder = 60, TitleBar = 285, MenuBar = 300;
-// How far every control stays from each edge of the client area.
+using metrics::MenuBarHeight, metrics::TitleBarHeight, metrics::WindowBorder;
+
+// How far every control stays at least from each edge of the client area.
 constexpr int EdgeMargin = 60;
 
 struct Area {
@@ -41,7 +40,8 @@ struct Area {
 Area clientArea(const Form& f) {
     const bool menus =
         std::any_of(f.menuBar().begin(), f.menuBar().end(), [](const MenuItem* m) { return m->Visible(); });
-    return {f.Width() - 2 * FrameBorder, f.Height() - TitleBar - 2 * FrameBorder - (menus ? MenuBar : 0)};
+    return {f.Width() - 2 * WindowBorder,
+            f.Height() - TitleBarHeight - 2 * WindowBorder - (menus ? MenuBarHeight : 0)};
 }
 
 struct Rect {
