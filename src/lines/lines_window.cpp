@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "league/overall.h"
 #include "league/password.h"
@@ -24,18 +25,21 @@ namespace dravik {
 
 namespace {
 
+using metrics::BoxHeight, metrics::LabelDrop, metrics::LabelHeight, metrics::Margin;
+
 // Twips. The player list and its filters on the left, the pages of slots on
-// the right, the ratings panel, the status and the commands below.
-constexpr int WindowWidth = 12720, WindowHeight = 9180;
-constexpr int ListLeft = 120, ListTop = 600, ListWidth = 2880, ListHeight = 4200;
+// the right, the ratings panel, the status and the commands below. The
+// window leaves as much room right of the pages as left of the list, so the
+// pages' and the panel's right borders are drawn.
+constexpr int ListLeft = Margin, ListTop = 600, ListWidth = 2880, ListHeight = 4200;
 constexpr int TabLeft = 3120, TabTop = 600, TabWidth = 9480, TabHeight = 5760;
+constexpr int WindowWidth = TabLeft + TabWidth + Margin + 2 * metrics::WindowBorder, WindowHeight = 9180;
 constexpr int PanelTop = 6480, PanelHeight = 840, PairStep = 720, PairWidth = 660;
 // The command row, each button as wide as its caption needs. The pro
 // window's partial automatic lines stands second.
 constexpr int ButtonTop = 8160, ButtonGap = 75, ButtonHeight = 495;
-constexpr int AutoLinesWidth = 1500, PartialLineLeft = 120 + AutoLinesWidth + ButtonGap,
+constexpr int AutoLinesWidth = 1500, PartialLineLeft = Margin + AutoLinesWidth + ButtonGap,
               PartialLineWidth = 2325;
-constexpr int LabelHeight = 255;
 // Inside a page.
 constexpr int PageTop = 480, RowStep = 420, HeadingWidth = 1200, SlotLeft = 1440, SlotStep = 1560,
               SlotWidth = 1500;
@@ -111,9 +115,9 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     auto onPage = [&](Control& c, int page) { c.setContainer(TabLine, page); };
 
     lblTeamName.setCaption("Team Name");
-    lblTeamName.Move(120, 120, 4800, LabelHeight);
+    lblTeamName.Move(Margin, Margin, 4800, LabelHeight);
     lblGame.setCaption("For Game");
-    lblGame.Move(5040, 120, 5640, LabelHeight);
+    lblGame.Move(5040, Margin, 5640, LabelHeight);
     // Up is the next day: the bar's top end is its Max.
     vscDay.setMin(1);
     vscDay.setMax(10);
@@ -226,8 +230,8 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
     const int pullTop = PageTop + 7 * RowStep;
     onPage(caption("Minimum # of Goals :", 120, pullTop, 2160), StrategyPage);
     onPage(caption("Save PCT Under :", 120, pullTop + RowStep, 2160), StrategyPage);
-    txtPullGoalerMinGoal.Move(2400, pullTop - 30, 720, 315);
-    txtPullGoalerMinPct.Move(2400, pullTop + RowStep - 30, 720, 315);
+    txtPullGoalerMinGoal.Move(2400, pullTop - LabelDrop, 720, BoxHeight);
+    txtPullGoalerMinPct.Move(2400, pullTop + RowStep - LabelDrop, 720, BoxHeight);
     onPage(txtPullGoalerMinGoal, StrategyPage);
     onPage(txtPullGoalerMinPct, StrategyPage);
 
@@ -239,8 +243,8 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
         Label& value = lblStat.add(i);
         head.setContainer(frmStat);
         value.setContainer(frmStat);
-        head.Move(120 + i * PairStep, 240, PairWidth, LabelHeight);
-        value.Move(120 + i * PairStep, 510, PairWidth, LabelHeight);
+        head.Move(Margin + i * PairStep, 240, PairWidth, LabelHeight);
+        value.Move(Margin + i * PairStep, 510, PairWidth, LabelHeight);
     }
     lblStatLabel(0).setCaption("PO");
 
@@ -262,7 +266,7 @@ LinesWindow::LinesWindow(FormManager& forms, ClientApp& app, std::string name, c
                                      {&cmdWipeLines, "Wipe Lines", 1275},
                                      {&cmdDebug, "Why are my lines incomplete?", 2850},
                                      {&cmdExit, "Exit", 960}});
-    int left = 120;
+    int left = Margin;
     for (const Command& k : commands) {
         if (k.button) {
             k.button->setCaption(k.caption);

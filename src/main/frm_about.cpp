@@ -3,6 +3,7 @@
 #include <new>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
@@ -18,13 +19,14 @@ namespace dravik {
 frmAbout::frmAbout(FormManager& forms, ClientApp& app) : Form(forms, "frmAbout"), app_(app) {
     Move(0, 0, 5550, 3780);
     imgLogo.setPicture(AboutPicture);
-    imgLogo.Move(240, 240, 960, 960);
-    lblThank.Move(1440, 240, 3855, 1455);
-    lblVersion.Move(1440, 1815, 3855, 255);
+    using metrics::ButtonHeight, metrics::LabelHeight, metrics::WideMargin;
+    imgLogo.Move(WideMargin, WideMargin, 960, 960);
+    lblThank.Move(1440, WideMargin, 3855, 1455);
+    lblVersion.Move(1440, 1815, 3855, LabelHeight);
     lblWebSite.setCaption(WebSiteAddress);
-    lblWebSite.Move(1440, 2190, 3855, 255);
+    lblWebSite.Move(1440, 2190, 3855, LabelHeight);
     cmdExit.setCaption("Exit");
-    cmdExit.Move(2108, 2790, 1335, 375);
+    cmdExit.Move(2108, 2790, 1335, ButtonHeight);
 
     lblWebSite.Click = [this] { lblWebSite_Click(); };
     cmdExit.Click = [this] { Unload(); };

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "league/files.h"
 #include "league/password.h"
@@ -36,7 +37,7 @@ frmMain::frmMain(FormManager& forms, ClientApp& app) : Form(forms, "frmMain"), a
         const int row = (d - 1) / 3, column = (d - 1) % 3;
         Label& label = lblDivision(d);
         label.setCaption("Division Name");
-        label.Move(labelLeft[row][column], labelTop[row], 2340, 255);
+        label.Move(labelLeft[row][column], labelTop[row], 2340, metrics::LabelHeight);
         label.setVisible(false);
         ListBox& list = lstDivision(d);
         list.setSorted(true);
@@ -44,7 +45,7 @@ frmMain::frmMain(FormManager& forms, ClientApp& app) : Form(forms, "frmMain"), a
         list.setVisible(false);
     }
     lblDate.setCaption("Client File Date : ");
-    lblDate.Move(195, 5400, 5220, 255);
+    lblDate.Move(195, 5400, 5220, metrics::LabelHeight);
 
     mnuTeam.setEnabled(false);
     mnuFreeAgents.setVisible(false);

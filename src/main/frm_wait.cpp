@@ -1,6 +1,7 @@
 #include "main/frm_wait.h"
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/state.h"
 #include "platform/clock.h"
 
@@ -15,7 +16,7 @@ frmWait::frmWait(FormManager& forms) : Form(forms, "frmWait") {
     Move(0, 0, 3975, 1335);
     CentreOnScreen();
     lblWait.setCaption("Please Wait .....");
-    lblWait.Move(240, 360, 3495, 375);
+    lblWait.Move(metrics::WideMargin, 360, 3495, 375);
 }
 
 FormsWaitWindow::FormsWaitWindow(FormManager& forms, Clock& clock, std::function<void()> pump)

@@ -5,17 +5,21 @@
 #include <vector>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "league/files.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
-#include "team/lines_file.h"
 #include "market/market_file.h"
 #include "market/market_search.h"
+#include "team/lines_file.h"
 
 namespace dravik {
 
 namespace {
+
+using metrics::BoxHeight, metrics::ButtonHeight, metrics::LabelDrop, metrics::LabelHeight,
+    metrics::WideMargin;
 
 constexpr int DraftNameBase = 20000;
 
@@ -32,42 +36,43 @@ frmDraft::frmDraft(FormManager& forms, ClientApp& app) : Form(forms, "frmDraft")
     Move(0, 0, 9420, 7260);
     setCaption("Draft List");
 
-    lblTeam.Move(240, 180, 8880, 285);
+    lblTeam.Move(WideMargin, 180, 8880, 285);
     lblPlayer.setCaption("Players");
-    lblPlayer.Move(240, 600, 3600, 255);
+    lblPlayer.Move(WideMargin, 600, 3600, LabelHeight);
     lstPlayers.setSorted(true);
-    lstPlayers.Move(240, 900, 3600, 4500);
+    lstPlayers.Move(WideMargin, 900, 3600, 4500);
+    const int filterTop = 5490;
     Label1.setCaption("Show : ");
-    Label1.Move(240, 5520, 720, 255);
+    Label1.Move(WideMargin, filterTop + LabelDrop, 720, LabelHeight);
     const char* filters[] = {"C", "LW", "RW", "DF", "G"};
     for (int i = 1; i <= 5; ++i) {
         chkPosition(i).setCaption(filters[i - 1]);
-        chkPosition(i).Move(960 + (i - 1) * 600, 5490, 585, 315);
+        chkPosition(i).Move(960 + (i - 1) * 600, filterTop, 585, BoxHeight);
         chkPosition(i).setValue(1);
     }
 
     const int buttonLeft = 4020, buttonWidth = 1215;
     cmdChoose.setCaption("-->");
-    cmdChoose.Move(buttonLeft, 1500, buttonWidth, 375);
+    cmdChoose.Move(buttonLeft, 1500, buttonWidth, ButtonHeight);
     cmdRemove.setCaption("<--");
-    cmdRemove.Move(buttonLeft, 2040, buttonWidth, 375);
+    cmdRemove.Move(buttonLeft, 2040, buttonWidth, ButtonHeight);
     cmdUp.setCaption("UP");
-    cmdUp.Move(buttonLeft, 2880, buttonWidth, 375);
+    cmdUp.Move(buttonLeft, 2880, buttonWidth, ButtonHeight);
     cmdDown.setCaption("Down");
-    cmdDown.Move(buttonLeft, 3420, buttonWidth, 375);
+    cmdDown.Move(buttonLeft, 3420, buttonWidth, ButtonHeight);
     for (CommandButton* b : {&cmdChoose, &cmdRemove, &cmdUp, &cmdDown}) b->setEnabled(false);
 
     lstDraftList.Move(5400, 900, 3720, 4500);
     lblTotal.setCaption("0 Players List");
-    lblTotal.Move(5400, 600, 3720, 255);
+    lblTotal.Move(5400, 600, 3720, LabelHeight);
 
     cmdSearch.setCaption("Search Player");
-    cmdSearch.Move(240, 6060, 1815, 375);
+    cmdSearch.Move(WideMargin, 6060, 1815, ButtonHeight);
     cmdSaveToFile.setCaption("Save to File");
-    cmdSaveToFile.Move(5400, 6060, 1815, 375);
+    cmdSaveToFile.Move(5400, 6060, 1815, ButtonHeight);
     cmdSaveToFile.setEnabled(false);
     cmdExit.setCaption("Exit");
-    cmdExit.Move(7305, 6060, 1815, 375);
+    cmdExit.Move(7305, 6060, 1815, ButtonHeight);
 
     chkPosition.Click = [this](int index) { chkPosition_Click(index); };
     cmdChoose.Click = [this] { cmdChoose_Click(); };
@@ -117,7 +122,8 @@ void frmDraft::ShowPlayer() {
                 const PlayerInfo& p = league.Players[n];
                 if (p.InUse != True || p.Team != 0 || p.Position < 1 || p.Position > 4) continue;
                 if (chkPosition(p.Position).Value() == 0) continue;
-                fill.push_back({p.Name.trimmed() + " (" + env_.state.PositionNames[p.Position] + ")", p.Number});
+                fill.push_back(
+                    {p.Name.trimmed() + " (" + env_.state.PositionNames[p.Position] + ")", p.Number});
             }
             if (chkPosition(5).Value() != 0)
                 for (int g = 1; g <= 1000; ++g) {
@@ -237,12 +243,13 @@ void frmDraft::cmdSaveToFile_Click() {
     }
     const int16_t team = env_.state.CurrentTeam;
     const MarketSave save = SaveMarketFile(env_, app_.programFolder(), team, DraftListFile, [&] {
-        return MarketImage{MarketImage::Outcome::Write, BuildDraftListImage(env_.league.League, team, DraftList_)};
+        return MarketImage{MarketImage::Outcome::Write,
+                           BuildDraftListImage(env_.league.League, team, DraftList_)};
     });
     if (save.result != MarketSaveResult::Saved) return;
     MsgBox(env_,
-           DraftMode_ + " File save for " + env_.league.Teams[team].Name.trimmed() + " succesfully at" + "\r\n" +
-               PathText(save.target),
+           DraftMode_ + " File save for " + env_.league.Teams[team].Name.trimmed() + " succesfully at" +
+               "\r\n" + PathText(save.target),
            mb::OKOnly | mb::Information);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "league/overall.h"
 #include "league/rating_columns.h"
@@ -15,18 +16,16 @@ namespace dravik {
 
 namespace {
 
-// Twips.
-constexpr int RowHeight = 390;
-constexpr int TextHeight = 315;
-constexpr int LabelHeight = 255;
-constexpr int LabelDrop = 30;  // a label's text sits level with a box's
+using metrics::BoxHeight, metrics::ButtonHeight, metrics::LabelDrop, metrics::LabelHeight, metrics::Margin,
+    metrics::RowHeight;
 
-constexpr int ListLeft = 120, ListTop = 120, ListWidth = 2640, ListHeight = 4620;
+// Twips.
+constexpr int ListLeft = Margin, ListTop = Margin, ListWidth = 2640, ListHeight = 4620;
 constexpr int CaptionLeft = 2880, CaptionWidth = 1200, BoxLeft = 4140;
 constexpr int RightLeft = 6720, OptionTop = 420, OptionStep = 300, OptionWidth = 1560, CheckWidth = 2520;
-constexpr int StatsLeft = 120, StatsTop = 4860, StatsWidth = 9120, StatsHeight = 1020;
-constexpr int StatLeft = 120, StatStep = 555, StatWidth = 495, StatCaptionTop = 240, StatBoxTop = 540;
-constexpr int ButtonTop = 6060, ButtonLeft = 120, ButtonStep = 1500, ButtonWidth = 1410, ButtonHeight = 375;
+constexpr int StatsLeft = Margin, StatsTop = 4860, StatsWidth = 9120, StatsHeight = 1020;
+constexpr int StatLeft = Margin, StatStep = 555, StatWidth = 495, StatCaptionTop = 240, StatBoxTop = 540;
+constexpr int ButtonTop = 6060, ButtonLeft = Margin, ButtonStep = 1500, ButtonWidth = 1410;
 
 constexpr int StatColumns = MaxRatingColumns;  // 16
 constexpr int GoalieKind = 5;
@@ -79,7 +78,7 @@ frmEditPlayer::frmEditPlayer(FormManager& forms, ClientApp& app)
         Label& caption = Label1.add(index++);
         caption.setCaption(r.caption);
         caption.Move(CaptionLeft, top + LabelDrop, CaptionWidth, LabelHeight);
-        r.box->Move(BoxLeft, top, r.width, TextHeight);
+        r.box->Move(BoxLeft, top, r.width, BoxHeight);
     }
 
     Label& position = Label1.add(index);
@@ -115,7 +114,7 @@ frmEditPlayer::frmEditPlayer(FormManager& forms, ClientApp& app)
         TextBox& value = txtStats.add(i);
         value.setContainer(Frame1);
         value.setMaxLength(2);
-        value.Move(left, StatBoxTop, StatWidth, TextHeight);
+        value.Move(left, StatBoxTop, StatWidth, BoxHeight);
         // A display shows the columns it fills; a card that shows nobody shows none.
         caption.setVisible(false);
         value.setVisible(false);

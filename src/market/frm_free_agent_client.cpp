@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "league/overall.h"
 #include "league/password.h"
@@ -19,17 +20,21 @@ namespace dravik {
 
 namespace {
 
-// Twips.
-constexpr int LabelHeight = 255, BoxHeight = 315;
-constexpr int ListLeft = 120, ListTop = 400, ListWidth = 3600, ListHeight = 5280;
+using metrics::BoxHeight, metrics::ButtonHeight, metrics::LabelDrop, metrics::LabelHeight, metrics::Margin;
+
+// Twips. The rows of boxes on the right: the player's age and salary, the
+// offer's salary and duration, its bonus.
+constexpr int ListLeft = Margin, ListTop = 400, ListWidth = 3600, ListHeight = 5280;
 constexpr int RightLeft = 3960, RightWidth = 5400;
 constexpr int StatLeft = 90, StatStep = 325, StatWidth = 315;
-constexpr int ButtonTop = 6000, ButtonWidth = 1575, ButtonHeight = 375;
+constexpr int PlayerRowTop = 1860, OfferRowTop = 2340, BonusRowTop = 2760;
+constexpr int ButtonTop = 6000, ButtonWidth = 1575;
 
 constexpr int StatColumns = 16;
 
 const char* const Instructions =
-    "Don't use a comma, a period or a dollar sign ($) in the salary, duration and bonus text box. -- You need to "
+    "Don't use a comma, a period or a dollar sign ($) in the salary, duration and bonus text box. -- You "
+    "need to "
     "fill the salary and duration textbox for a offer to be save.";
 
 // A whole number as the offer boxes take it once the input check has let
@@ -56,14 +61,14 @@ frmFreeAgentClient::frmFreeAgentClient(FormManager& forms, ClientApp& app)
     setCaption("Free Agents");
 
     lblPlayer.setCaption("Players");
-    lblPlayer.Move(ListLeft, 120, ListWidth, LabelHeight);
+    lblPlayer.Move(ListLeft, Margin, ListWidth, LabelHeight);
     lstPlayers.setSorted(true);
     lstPlayers.Move(ListLeft, ListTop, ListWidth, ListHeight);
     chkShowPlayerWithOffer.setCaption("Show players who has received an offer only");
     chkShowPlayerWithOffer.Move(ListLeft, ListTop + ListHeight + 60, ListWidth + 600, LabelHeight);
 
     lblTeam.setCaption("Free Agents Offer For :");
-    lblTeam.Move(RightLeft, 120, RightWidth, LabelHeight);
+    lblTeam.Move(RightLeft, Margin, RightWidth, LabelHeight);
     lblMaxOffer.setCaption("Maximum Offer");
     lblMaxOffer.Move(RightLeft, 420, RightWidth, LabelHeight);
 
@@ -83,28 +88,28 @@ frmFreeAgentClient::frmFreeAgentClient(FormManager& forms, ClientApp& app)
     }
 
     Label1.setCaption("Age : ");
-    Label1.Move(RightLeft, 1890, 600, LabelHeight);
+    Label1.Move(RightLeft, PlayerRowTop + LabelDrop, 600, LabelHeight);
     txtAge.setMaxLength(2);
-    txtAge.Move(RightLeft + 600, 1860, 480, BoxHeight);
+    txtAge.Move(RightLeft + 600, PlayerRowTop, 480, BoxHeight);
     Label9.setCaption("Salary :");
-    Label9.Move(RightLeft + 1260, 1890, 720, LabelHeight);
+    Label9.Move(RightLeft + 1260, PlayerRowTop + LabelDrop, 720, LabelHeight);
     txtSalary.setMaxLength(9);
-    txtSalary.Move(RightLeft + 1980, 1860, 1320, BoxHeight);
+    txtSalary.Move(RightLeft + 1980, PlayerRowTop, 1320, BoxHeight);
     lblStatus.setCaption("Status : ");
-    lblStatus.Move(RightLeft + 3480, 1890, 1920, LabelHeight);
+    lblStatus.Move(RightLeft + 3480, PlayerRowTop + LabelDrop, 1920, LabelHeight);
 
     Label2.setCaption("Salary:");
-    Label2.Move(RightLeft, 2370, 960, LabelHeight);
+    Label2.Move(RightLeft, OfferRowTop + LabelDrop, 960, LabelHeight);
     txtOffer.setMaxLength(10);
-    txtOffer.Move(RightLeft + 960, 2340, 1320, BoxHeight);
+    txtOffer.Move(RightLeft + 960, OfferRowTop, 1320, BoxHeight);
     Label3.setCaption("Duration:");
-    Label3.Move(RightLeft + 2520, 2370, 960, LabelHeight);
+    Label3.Move(RightLeft + 2520, OfferRowTop + LabelDrop, 960, LabelHeight);
     txtDuration.setMaxLength(1);
-    txtDuration.Move(RightLeft + 3480, 2340, 360, BoxHeight);
+    txtDuration.Move(RightLeft + 3480, OfferRowTop, 360, BoxHeight);
     Label4.setCaption("Bonus:");
-    Label4.Move(RightLeft, 2790, 960, LabelHeight);
+    Label4.Move(RightLeft, BonusRowTop + LabelDrop, 960, LabelHeight);
     txtBonus.setMaxLength(10);
-    txtBonus.Move(RightLeft + 960, 2760, 1320, BoxHeight);
+    txtBonus.Move(RightLeft + 960, BonusRowTop, 1320, BoxHeight);
     Label5.setCaption("Comments: (Max 1000 Characters)");
     Label5.Move(RightLeft, 3210, RightWidth, LabelHeight);
     txtComment.setMaxLength(1000);
@@ -256,7 +261,8 @@ void frmFreeAgentClient::lstPlayers_Click() {
             IntegrityCheckFailed(env_);
             return;
         }
-        const Flag inUse = goalie ? env_.league.Goalies[key - GoalieOffset].InUse : env_.league.Players[key].InUse;
+        const Flag inUse =
+            goalie ? env_.league.Goalies[key - GoalieOffset].InUse : env_.league.Players[key].InUse;
         if (inUse == False) {
             IntegrityCheckFailed(env_);
             return;
@@ -283,8 +289,8 @@ void frmFreeAgentClient::lstPlayers_Click() {
             txtBonus.setText("0");
             txtComment.setText("");
             MsgBox(env_,
-                   name + " is not allowed to sign with another team that " + env_.league.Teams[team].Name.trimmed() +
-                       ".",
+                   name + " is not allowed to sign with another team that " +
+                       env_.league.Teams[team].Name.trimmed() + ".",
                    mb::OKOnly | mb::Exclamation);
             return;
         }

@@ -35,6 +35,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"
+#include "forms/metrics.h"
 #include "platform/codepage.h"
 #include "qt/label_names.h"
 #include "qt/qt_application.h"
@@ -44,11 +45,6 @@ namespace dravik {
 namespace {
 
 using Kind = Control::Kind;
-
-// The frame a window's outer twips include, in pixels at 96 dpi.
-constexpr int FrameBorderPx = 4;
-constexpr int TitleBarPx = 19;
-constexpr int MenuBarPx = 20;
 
 // Texts the model holds literally, for widgets that take "&" as an access key.
 QString literal(std::string_view text) { return fromCodePage(text).replace(u'&', QStringLiteral("&&")); }
@@ -155,9 +151,6 @@ private:
     };
 
     int px(int twips) const { return static_cast<int>(std::lround(twips / backend_.twipsPerPixel())); }
-    int framePx(int pixelsAt96) const {
-        return static_cast<int>(std::lround(pixelsAt96 * 15.0 / backend_.twipsPerPixel()));
-    }
     // False while a handler is running (the wait window's pause): no user
     // action may start inside another.
     bool accepting() const { return !dead_ && !backend_.forms().busy() && !backend_.forms().ended(); }
@@ -511,9 +504,12 @@ bool FormWindow::menuBarShown() const {
 void FormWindow::applyGeometry() {
     const int outerW = px(form_->Width()), outerH = px(form_->Height());
     const bool menus = menuBarShown();
-    const int clientW = std::max(1, outerW - 2 * framePx(FrameBorderPx));
+    // The frame a window's outer twips include, scaled with the screen like
+    // the controls.
+    const int border = px(metrics::WindowBorder);
+    const int clientW = std::max(1, outerW - 2 * border);
     const int clientH = std::max(
-        1, outerH - framePx(TitleBarPx) - 2 * framePx(FrameBorderPx) - (menus ? framePx(MenuBarPx) : 0));
+        1, outerH - px(metrics::TitleBarHeight) - 2 * border - (menus ? px(metrics::MenuBarHeight) : 0));
     canvas_->setFixedSize(clientW, clientH);
     const int barH = menus ? window_->menuBar()->sizeHint().height() : 0;
     window_->setFixedSize(clientW, clientH + barH);

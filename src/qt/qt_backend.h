@@ -10,9 +10,9 @@
 // releases it; the program's end quits the event loop.
 //
 // Geometry: a window's twips are its outer size. The client area is that
-// size less a fixed frame (4 pixels each side, a 19-pixel title bar and a
-// 20-pixel menu bar when the window has menus, at 96 dpi, scaled with the
-// screen), so a control placed beyond the outer width really falls outside
+// size less a fixed frame (forms/metrics.h: 4 pixels each side, a 19-pixel
+// title bar and a 20-pixel menu bar when the window has menus, at 96 dpi,
+// scaled with the screen), so a control placed beyond the outer width really falls outside
 // the window, whatever frame the desktop draws.
 //
 // Focus: Qt never moves the focus by itself (every widget has NoFocus).

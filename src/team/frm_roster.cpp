@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "league/overall.h"
 #include "league/rating_columns.h"
@@ -21,14 +22,16 @@ namespace dravik {
 
 namespace {
 
+using metrics::BoxHeight, metrics::ButtonHeight, metrics::LabelDrop, metrics::LabelHeight, metrics::Margin;
+
 // Twips. From left to right: the pro list, its two buttons, the scratches,
 // their two buttons, the farm list; the arrows on the buttons point the way
 // a player goes.
 constexpr int ListTop = 960, ListWidth = 3000, ListHeight = 4380;
-constexpr int ProLeft = 120, ProButtonsLeft = 3240, ScratchLeft = 4695, FarmButtonsLeft = 7815,
+constexpr int ProLeft = Margin, ProButtonsLeft = 3240, ScratchLeft = 4695, FarmButtonsLeft = 7815,
               FarmLeft = 9270;
-constexpr int ButtonWidth = 1335, ButtonHeight = 375;
-constexpr int CounterTop = 690, LabelHeight = 255;
+constexpr int ButtonWidth = 1335;
+constexpr int FilterTop = 390, CounterTop = 690;
 constexpr int StatsTop = 5460, StatsHeight = 900, StatPairs = 17, StatWidth = 700;
 constexpr int RolesTop = 6540, ExitTop = 7080;
 
@@ -80,14 +83,14 @@ frmRoster::frmRoster(FormManager& forms, ClientApp& app)
     Move(0, 0, 12495, 8040);
     setCaption("Roster");
 
-    lblTeamName.Move(120, 120, 6000, LabelHeight);
+    lblTeamName.Move(Margin, Margin, 6000, LabelHeight);
     Label1.setCaption("Show : ");
-    Label1.Move(120, 420, 720, LabelHeight);
+    Label1.Move(Margin, FilterTop + LabelDrop, 720, LabelHeight);
     for (int p = 1; p <= 5; ++p) {
         CheckBox& box = chkPosition(p);
         box.setCaption(PositionCaptions[p - 1]);
         box.setValue(1);
-        box.Move(900 + (p - 1) * 1380, 390, 1320, 315);
+        box.Move(900 + (p - 1) * 1380, FilterTop, 1320, BoxHeight);
     }
 
     const int listLeft[3] = {FarmLeft, ScratchLeft, ProLeft};
@@ -123,8 +126,8 @@ frmRoster::frmRoster(FormManager& forms, ClientApp& app)
         Label& value = lblStat.add(i);
         caption.setContainer(Frame1);
         value.setContainer(Frame1);
-        caption.Move(120 + i * StatWidth, 240, StatWidth - 60, LabelHeight);
-        value.Move(120 + i * StatWidth, 540, StatWidth - 60, LabelHeight);
+        caption.Move(Margin + i * StatWidth, 240, StatWidth - 60, LabelHeight);
+        value.Move(Margin + i * StatWidth, 540, StatWidth - 60, LabelHeight);
         caption.setVisible(false);
         value.setVisible(false);
     }
@@ -147,14 +150,14 @@ frmRoster::frmRoster(FormManager& forms, ClientApp& app)
     cmdAutoRosterPartial.setWidth(2280);
 
     chkProtected.setCaption("Protected");
-    chkProtected.Move(ProLeft, ExitTop, 1320, 315);
+    chkProtected.Move(ProLeft, ExitTop, 1320, BoxHeight);
     chkProtected.setEnabled(false);
     chkProtected.setVisible(false);
     lblProtectedTotal.setCaption(" Total Protected Players: 0");
-    lblProtectedTotal.Move(1560, ExitTop + 30, 3000, LabelHeight);
+    lblProtectedTotal.Move(1560, ExitTop + LabelDrop, 3000, LabelHeight);
     lblProtectedTotal.setVisible(false);
     lblComplete.setCaption("Roster Is Incomplete");
-    lblComplete.Move(4695, ExitTop + 30, 3000, LabelHeight);
+    lblComplete.Move(4695, ExitTop + LabelDrop, 3000, LabelHeight);
     cmdExit.setCaption("Exit");
     cmdExit.Move(FarmLeft + ListWidth - ButtonWidth, ExitTop, ButtonWidth, ButtonHeight);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
@@ -19,21 +20,19 @@ namespace dravik {
 
 namespace {
 
+using metrics::BoxHeight, metrics::ButtonHeight, metrics::LabelDrop, metrics::LabelHeight, metrics::Margin,
+    metrics::RowHeight, metrics::WideMargin;
+
 // Twips. The caption labels stand left of their values; the widest
 // captions (the dotted finance ones) have room for their dots.
-constexpr int RowHeight = 390;
-constexpr int TextHeight = 315;
-constexpr int LabelHeight = 255;
-constexpr int LabelDrop = 30;  // a label's text sits level with a box's
-
-constexpr int ProTop = 240, ProCaptionLeft = 240, ProCaptionWidth = 2280, ProValueLeft = 2580,
+constexpr int ProTop = WideMargin, ProCaptionLeft = WideMargin, ProCaptionWidth = 2280, ProValueLeft = 2580,
               ProValueWidth = 3240;
-constexpr int FarmLeft = 6120, FarmTop = 120, FarmWidth = 4440, FarmHeight = 2310;
-constexpr int FarmRowTop = 300, FarmCaptionLeft = 120, FarmCaptionWidth = 1800, FarmValueLeft = 1980,
+constexpr int FarmLeft = 6120, FarmTop = Margin, FarmWidth = 4440, FarmHeight = 2310;
+constexpr int FarmRowTop = 300, FarmCaptionLeft = Margin, FarmCaptionWidth = 1800, FarmValueLeft = 1980,
               FarmValueWidth = 2340;
 constexpr int FinanceTop = 2640, FinanceRow = 330, FinanceCaptionWidth = 3000, FinanceValueLeft = 9180,
               FinanceValueWidth = 1380;
-constexpr int ButtonTop = 6000, ButtonLeft = 240, ButtonStep = 1485, ButtonWidth = 1410, ButtonHeight = 375;
+constexpr int ButtonTop = 6000, ButtonLeft = WideMargin, ButtonStep = 1485, ButtonWidth = 1410;
 
 std::string trimBlanks(const std::string& s) {
     const std::size_t b = s.find_first_not_of(' ');
@@ -75,7 +74,7 @@ frmTeam::frmTeam(FormManager& forms, ClientApp& app)
         caption.setCaption(r.caption);
         caption.Move(ProCaptionLeft, top + LabelDrop, ProCaptionWidth, LabelHeight);
         const bool box = r.value->kind() == Control::Kind::TextBox;
-        r.value->Move(ProValueLeft, box ? top : top + LabelDrop, r.width, box ? TextHeight : LabelHeight);
+        r.value->Move(ProValueLeft, box ? top : top + LabelDrop, r.width, box ? BoxHeight : LabelHeight);
     }
 
     Frame1.setCaption("Farm Team :");
@@ -94,7 +93,7 @@ frmTeam::frmTeam(FormManager& forms, ClientApp& app)
         caption.Move(FarmCaptionLeft, top + LabelDrop, FarmCaptionWidth, LabelHeight);
         const bool box = r.value->kind() == Control::Kind::TextBox;
         r.value->setContainer(Frame1);
-        r.value->Move(FarmValueLeft, box ? top : top + LabelDrop, r.width, box ? TextHeight : LabelHeight);
+        r.value->Move(FarmValueLeft, box ? top : top + LabelDrop, r.width, box ? BoxHeight : LabelHeight);
     }
 
     const Row finance[] = {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/form_manager.h"
+#include "forms/metrics.h"
 #include "league/env.h"
 #include "league/password.h"
 #include "main/client_app.h"
@@ -13,10 +14,12 @@ namespace dravik {
 
 namespace {
 
+using metrics::BoxHeight, metrics::ButtonHeight, metrics::LabelDrop, metrics::LabelHeight,
+    metrics::WideMargin;
+
 constexpr int RowTop = 1080, RowStep = 420;
-constexpr int CaptionLeft = 240, CaptionWidth = 1440;
+constexpr int CaptionLeft = WideMargin, CaptionWidth = 1440;
 constexpr int CapacityLeft = 1800, PriceLeft = 3840, BoxWidth = 1680;
-constexpr int BoxHeight = 315, LabelHeight = 255, LabelDrop = 30;
 
 }  // namespace
 
@@ -26,8 +29,8 @@ frmTicket::frmTicket(FormManager& forms, ClientApp& app)
     setCaption("Ticket & Arena");
 
     lblArena.setCaption("Arena Name:");
-    lblArena.Move(CaptionLeft, 240 + LabelDrop, 1200, LabelHeight);
-    txtArena.Move(1500, 240, 4020, BoxHeight);
+    lblArena.Move(CaptionLeft, WideMargin + LabelDrop, 1200, LabelHeight);
+    txtArena.Move(1500, WideMargin, 4020, BoxHeight);
     txtArena.setEnabled(false);
     lblCapacityHeading.setCaption("Level Capacity");
     lblCapacityHeading.Move(CapacityLeft, 780, BoxWidth, LabelHeight);
@@ -50,7 +53,7 @@ frmTicket::frmTicket(FormManager& forms, ClientApp& app)
     lblArenaCapacityTotal.Move(CapacityLeft, totalTop + LabelDrop, BoxWidth, LabelHeight);
 
     cmdExit.setCaption("Exit");
-    cmdExit.Move(2273, totalTop + 540, 1335, 375);
+    cmdExit.Move(2273, totalTop + 540, 1335, ButtonHeight);
 
     cmdExit.Click = [this] { Unload(); };
     txtTicket.LostFocus = [this](int index) { txtTicket_LostFocus(index); };
