@@ -6,6 +6,7 @@
 
 #include "forms/form_manager.h"
 #include "league/env.h"
+#include "league/list_key.h"
 #include "league/overall.h"
 #include "league/password.h"
 #include "league/rating_columns.h"
@@ -85,6 +86,10 @@ const UnitHeading UnitHeadings[] = {
     {&LinesWindow::lblPKTrio, SlotGroup::PenaltyKill, "PK ", " in lblPKTrio!"},
     {&LinesWindow::lblPK3Trio, SlotGroup::PenaltyKill3, "PK3 ", " in lblPK3Trio!"},
 };
+
+// The record number of the farm list's two entries that stand for no player:
+// one no record has, so that they key apart from every player.
+constexpr int16_t NoPlayerEntry = 32000;
 
 const LineUnit* FindUnit(SlotGroup group, int number) {
     for (const LineUnit& u : LineUnits)
@@ -447,18 +452,20 @@ void LinesWindow::ShowPlayer() {
                 continue;
             }
             if (chkPosition(p.Position).Value() >= 1)
-                add(p.Name.trimmed(), add32(mul32(p.Number, 10), p.Position));
+                add(p.Name.trimmed(), EncodeListKey(p.Number, p.Position, NegativeKeys::Tens));
         }
         for (int n = 1; n <= 1000; ++n) {
             const GoalieInfo& g = env_.league.Goalies[n];
             if (eligible(g) && chkPosition(5).Value() >= 1)
-                add(g.Name.trimmed(), add32(mul32(g.Number, 10), 5));
+                add(g.Name.trimmed(), EncodeListKey(g.Number, pos::G, NegativeKeys::Tens));
         }
         // Without a full farm lineup a farm slot may be left empty: these two
         // entries stand for no player.
         if (club_.farm && env_.league.League.FarmFullLineup == 0) {
-            add(env_.league.Players[0].Name.trimmed(), 320001);
-            add(env_.league.Goalies[0].Name.trimmed(), 320005);
+            add(env_.league.Players[0].Name.trimmed(),
+                EncodeListKey(NoPlayerEntry, pos::C, NegativeKeys::Tens));
+            add(env_.league.Goalies[0].Name.trimmed(),
+                EncodeListKey(NoPlayerEntry, pos::G, NegativeKeys::Tens));
         }
         lstPlayer.AddItems(entries);
     } catch (const RuntimeError& e) {
@@ -475,12 +482,12 @@ void LinesWindow::lstPlayer_Click() {
             lblStat(i).setVisible(false);
             lblStatLabel(i).setVisible(false);
         }
-        const int32_t key = lstPlayer.ItemData(lstPlayer.ListIndex());
-        state.CurrentPlayerIndex = toInt16(key / 10);
-        SelectedKind = static_cast<int16_t>(key % 10);
+        const ListKey key = DecodeListKey(lstPlayer.ItemData(lstPlayer.ListIndex()), NegativeKeys::Tens);
+        state.CurrentPlayerIndex = key.number;
+        SelectedKind = key.kind;
         state.ShowGoalie = SelectedKind == 5 ? True : False;
         lblPlaying.setCaption("");
-        if (club_.farm && state.CurrentPlayerIndex == 32000) {
+        if (club_.farm && state.CurrentPlayerIndex == NoPlayerEntry) {
             state.CurrentPlayerIndex = 0;
             for (int i = 0; i <= 16; ++i) {
                 lblStat(i).setVisible(false);

@@ -1,11 +1,11 @@
 #include "team/frm_roster.h"
 
-#include <charconv>
 #include <utility>
 #include <vector>
 
 #include "forms/form_manager.h"
 #include "league/env.h"
+#include "league/list_key.h"
 #include "league/overall.h"
 #include "league/rating_columns.h"
 #include "league/shared.h"
@@ -34,25 +34,12 @@ constexpr int RolesTop = 6540, ExitTop = 7080;
 
 constexpr const char* PositionCaptions[] = {"Center", "Left Wing", "Right Wing", "Defense", "Goalie"};
 
-struct ListKey {
-    int16_t number = 0;
-    int16_t kind = 0;
-};
-
-// Item data is the record number followed by one kind digit, read back from
-// its decimal text: all but the last character give the number.
-ListKey decodeKey(int32_t data) {
-    const std::string text = std::to_string(data);
-    if (text.size() < 2) raiseError(err::TypeMismatch);
-    int64_t number = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size() - 1;
-    auto [end, ec] = std::from_chars(first, last, number);
-    if (ec != std::errc() || end != last) raiseError(err::TypeMismatch);
-    return {toInt16(number), static_cast<int16_t>(text.back() - '0')};
+// The roster's keys always hold a record number: a key of one digit is not
+// the roster's own.
+ListKey rosterKey(int32_t data) {
+    if (data > -10 && data < 10) raiseError(err::TypeMismatch);
+    return DecodeListKey(data);
 }
-
-int32_t encodeKey(int16_t number, int kind) { return add32(mul32(number, 10), kind); }
 
 bool healthy(uint8_t condition, uint8_t suspension, uint8_t contractYears) {
     return condition >= 95 && suspension == 0 && contractYears > 0;
@@ -283,7 +270,7 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
                 continue;
             }
             if (chkPosition(p.Position).Value() >= 1)
-                entries[p.RosterStatus].push_back({itemText(n, p.Position), encodeKey(n, p.Position)});
+                entries[p.RosterStatus].push_back({itemText(n, p.Position), EncodeListKey(n, p.Position)});
             if (p.Protected == True) team.ProtectedCount = add16(team.ProtectedCount, 1);
         }
 
@@ -300,7 +287,7 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
             }
             count(g.RosterStatus, healthy(g.Condition, g.Suspension, g.ContractYears));
             if (chkPosition(pos::G).Value() >= 1)
-                entries[g.RosterStatus].push_back({itemText(n, pos::G), encodeKey(n, pos::G)});
+                entries[g.RosterStatus].push_back({itemText(n, pos::G), EncodeListKey(n, pos::G)});
             if (g.Protected == True) team.ProtectedCount = add16(team.ProtectedCount, 1);
         }
 
@@ -362,7 +349,7 @@ void frmRoster::lstPlayer_Click(int index) {
         ListBox& list = lstPlayer(index);
         int16_t kind = 0;
         if (list.ListIndex() >= 0) {
-            const ListKey key = decodeKey(list.ItemData(list.ListIndex()));
+            const ListKey key = rosterKey(list.ItemData(list.ListIndex()));
             env_.state.CurrentPlayerIndex = key.number;
             env_.state.ShowGoalie = key.kind == pos::G ? True : False;
             kind = key.kind;
@@ -410,7 +397,7 @@ void frmRoster::lstPlayer_DblClick(int index) {
     try {
         ListBox& list = lstPlayer(index);
         if (list.ListIndex() < 0) return;
-        const ListKey key = decodeKey(list.ItemData(list.ListIndex()));
+        const ListKey key = rosterKey(list.ItemData(list.ListIndex()));
         env_.state.CurrentPlayerIndex = key.number;
         env_.state.ShowGoalie = key.kind == pos::G ? True : False;
         env_.state.CallerCode = 2;
@@ -549,7 +536,7 @@ void frmRoster::moveSelected(int16_t source, int16_t target,
     for (int i = 0; i < from.ListCount(); ++i) {
         if (!from.Selected(i)) continue;
         const int32_t data = from.ItemData(i);
-        const ListKey key = decodeKey(data);
+        const ListKey key = rosterKey(data);
         const Walk w = ownCheck(key.number, key.kind);
         if (w == Walk::Stop) break;
         if (w == Walk::Skip) continue;
@@ -737,7 +724,7 @@ void frmRoster::cmdTradeAvailable_Click() {
             for (int i = 0; i < 3; ++i) {
                 ListBox& list = lstPlayer(i);
                 if (list.ListIndex() < 0) continue;
-                const ListKey key = decodeKey(list.ItemData(list.ListIndex()));
+                const ListKey key = rosterKey(list.ItemData(list.ListIndex()));
                 list.setList(list.ListIndex(), unmarkedText(key.number, key.kind));
                 auto [r, s] = flags(key.number, key.kind == pos::G);
                 r = False;
