@@ -10,6 +10,7 @@
 #include "league/overall.h"
 #include "league/password.h"
 #include "league/rating_columns.h"
+#include "league/shared.h"
 #include "lines/frm_farm_line.h"
 #include "lines/frm_line.h"
 #include "lines/slot_labels.h"
@@ -756,15 +757,10 @@ void LinesWindow::pullGoalieLostFocus(TextBox& box, int word) {
         }
     }
     if (taken) return;
-    state.EditGuard = True;
-    try {
-        box.SetFocus();
-    } catch (...) {
-        // A guard left on would silence every later check.
-        state.EditGuard = False;
-        throw;
-    }
-    state.EditGuard = False;
+    // Put down however the focus move ends: a guard left on would silence
+    // every later check.
+    EditGuardScope guard(state.EditGuard, EditGuardScope::SetFalse);
+    box.SetFocus();
 }
 
 // ---------------------------------------------------------------------------

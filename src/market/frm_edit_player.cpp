@@ -7,6 +7,7 @@
 #include "league/list_key.h"
 #include "league/overall.h"
 #include "league/rating_columns.h"
+#include "league/shared.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
 #include "main/hand_over.h"
@@ -31,20 +32,6 @@ constexpr int ButtonTop = 6060, ButtonLeft = 120, ButtonStep = 1500, ButtonWidth
 
 constexpr int StatColumns = MaxRatingColumns;  // 16
 constexpr int GoalieKind = 5;
-
-// EditGuard is held for the whole of a display, however it ends: the flag
-// boxes and position options it sets must find it raised, and nothing may
-// find it left raised afterwards.
-class EditGuardScope {
-public:
-    explicit EditGuardScope(Flag& guard) : guard_(guard) { guard_ = True; }
-    ~EditGuardScope() { guard_ = False; }
-    EditGuardScope(const EditGuardScope&) = delete;
-    EditGuardScope& operator=(const EditGuardScope&) = delete;
-
-private:
-    Flag& guard_;
-};
 
 int ticked(Flag flag) { return flag == True ? 1 : 0; }
 
@@ -195,7 +182,10 @@ void frmEditPlayer::listPlayers() {
 }
 
 void frmEditPlayer::lstPlayer_Click() {
-    EditGuardScope guard(env_.state.EditGuard);
+    // Held for the whole of a display, however it ends: the flag boxes and
+    // position options it sets must find it raised, and nothing may find it
+    // left raised afterwards.
+    EditGuardScope guard(env_.state.EditGuard, EditGuardScope::SetFalse);
     try {
         const int selected = lstPlayer.ListIndex();
         if (selected >= 0) {

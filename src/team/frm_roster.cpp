@@ -45,21 +45,6 @@ bool healthy(uint8_t condition, uint8_t suspension, uint8_t contractYears) {
     return condition >= 95 && suspension == 0 && contractYears > 0;
 }
 
-// EditGuard is raised while the window changes its own controls, so their
-// click handlers stand still; restored however the change ends, so an error
-// on the way never leaves every handler dead.
-class EditGuardScope {
-public:
-    explicit EditGuardScope(Flag& guard) : guard_(guard), old_(guard) { guard_ = True; }
-    ~EditGuardScope() { guard_ = old_; }
-    EditGuardScope(const EditGuardScope&) = delete;
-    EditGuardScope& operator=(const EditGuardScope&) = delete;
-
-private:
-    Flag& guard_;
-    Flag old_;
-};
-
 }  // namespace
 
 frmRoster::frmRoster(FormManager& forms, ClientApp& app)
@@ -357,7 +342,7 @@ void frmRoster::lstPlayer_Click(int index) {
         ResetRosterControls();
         {
             // Selection lives in one list at a time.
-            EditGuardScope guard(env_.state.EditGuard);
+            EditGuardScope guard(env_.state.EditGuard, EditGuardScope::RestorePrevious);
             for (int other = 0; other < 3; ++other) {
                 if (other == index) continue;
                 ListBox& o = lstPlayer(other);
@@ -442,7 +427,7 @@ void frmRoster::ShowStats() {
             lblStat(i).setVisible(true);
         }
         {
-            EditGuardScope guard(env_.state.EditGuard);
+            EditGuardScope guard(env_.state.EditGuard, EditGuardScope::RestorePrevious);
             chkProtected.setValue(isProtected == True ? 1 : 0);
             if (noTrade == True) cmdTradeAvailable.setEnabled(false);
         }
@@ -676,7 +661,7 @@ void frmRoster::chkProtected_Click() {
                 MsgBox(env_, "Maximum Number of Protected Players Reached!", mb::OKOnly | mb::Information);
                 // The tick goes again: a box that reads protected for a
                 // player who is not would later lower the count for nobody.
-                EditGuardScope guard(env_.state.EditGuard);
+                EditGuardScope guard(env_.state.EditGuard, EditGuardScope::RestorePrevious);
                 chkProtected.setValue(0);
             }
         } else {
