@@ -445,7 +445,7 @@ void LinesWindow::ShowPlayer() {
                    p.RosterStatus == club_.rosterStatus && p.Suspension == 0;
         };
         auto add = [&](std::string text, int32_t key) { entries.push_back({std::move(text), key}); };
-        for (int n = 1; n <= 10000; ++n) {
+        for (int n = 1; n <= SkaterRecords; ++n) {
             const PlayerInfo& p = env_.league.Players[n];
             if (!eligible(p)) continue;
             if (p.Position < 1 || p.Position > 4) {
@@ -455,7 +455,7 @@ void LinesWindow::ShowPlayer() {
             if (chkPosition(p.Position).Value() >= 1)
                 add(p.Name.trimmed(), EncodeListKey(p.Number, p.Position, NegativeKeys::Tens));
         }
-        for (int n = 1; n <= 1000; ++n) {
+        for (int n = 1; n <= GoalieRecords; ++n) {
             const GoalieInfo& g = env_.league.Goalies[n];
             if (eligible(g) && chkPosition(5).Value() >= 1)
                 add(g.Name.trimmed(), EncodeListKey(g.Number, pos::G, NegativeKeys::Tens));
@@ -566,7 +566,7 @@ void LinesWindow::Place() {
             const bool goalie = SlotLabels[s.id].rule == SlotRule::Goalie;
             const int16_t n = day.Slots[SlotLabelWord(s.id, s.index)];
             // A number past the records names nobody: the stored day is corrupt.
-            if (n < 0 || n > (goalie ? 1000 : 10000)) raiseError(err::SubscriptOutOfRange);
+            if (n < 0 || n > (goalie ? GoalieRecords : SkaterRecords)) raiseError(err::SubscriptOutOfRange);
             std::string text;
             if (n != 0 || club_.farm)
                 text = goalie ? env_.league.Goalies[n].Name.trimmed() : env_.league.Players[n].Name.trimmed();
@@ -681,7 +681,7 @@ void LinesWindow::headingClick(int which, int index) {
         int16_t overallSum = 0;
         for (int k = 0; k < unit->size; ++k) {
             const int16_t n = day.Slots[SkaterSlots[unit->slots[k]].word];
-            if (n < 0 || n > 10000) raiseError(err::SubscriptOutOfRange);
+            if (n < 0 || n > SkaterRecords) raiseError(err::SubscriptOutOfRange);
             const PlayerInfo& p = env_.league.Players[n];
             for (int r = 0; r < 15; ++r) sums[r] = add16(sums[r], p.Ratings[r]);
             overallSum = add16(overallSum, PlayerOverall(env_, p.Position, n));
