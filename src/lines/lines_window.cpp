@@ -341,13 +341,8 @@ DayLines& LinesWindow::shownDay() { return club_.lines(env_, env_.state.CurrentT
 
 void LinesWindow::Form_Load() {
     CentreOnScreen();
-    const int16_t team = env_.state.CurrentTeam;
-    if (team < 1 || team > 100) {
-        IntegrityCheckFailed(env_);
-        teamRefused_ = true;
-        Unload();
-        return;
-    }
+    if (!GuardCurrentTeam(env_, *this, OnBadTeam::Close)) return;
+    teamTaken_ = true;
     try {
         open();
     } catch (const RuntimeError& e) {
@@ -419,7 +414,7 @@ void LinesWindow::cmdExit_Click() { Unload(); }
 
 void LinesWindow::Form_Unload() {
     // A window that refused its team at opening has no lines to judge.
-    if (!teamRefused_ && club_.checkLine(env_, env_.state.CurrentTeam, False, 1, False) == False)
+    if (teamTaken_ && club_.checkLine(env_, env_.state.CurrentTeam, False, 1, False) == False)
         MsgBox(env_, club_.dayOneIncomplete, mb::OKOnly | mb::Exclamation);
     ReturnToCaller(app_, *this);
 }

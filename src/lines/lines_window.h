@@ -195,7 +195,7 @@ private:
     DayLines& shownDay();
 
     std::array<ControlArray<Label>*, SlotLabelCount> slotArrays_{};
-    bool teamRefused_ = false;
+    bool teamTaken_ = false;
 };
 
 }  // namespace dravik

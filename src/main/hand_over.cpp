@@ -9,6 +9,14 @@
 
 namespace dravik {
 
+bool GuardCurrentTeam(Env& env, Form& window, OnBadTeam onBadTeam) {
+    const int16_t team = env.state.CurrentTeam;
+    if (team >= 1 && team <= 100) return true;
+    IntegrityCheckFailed(env);
+    if (onBadTeam == OnBadTeam::Close) window.Unload();
+    return false;
+}
+
 void ReturnToCaller(ClientApp& app, Form& window) {
     window.Hide();
     const std::string& caller = app.env().state.CallerFormName;

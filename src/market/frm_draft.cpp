@@ -9,6 +9,7 @@
 #include "league/files.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main/hand_over.h"
 #include "team/lines_file.h"
 #include "market/market_file.h"
 #include "market/market_search.h"
@@ -91,11 +92,8 @@ int frmDraft::entries() const {
 void frmDraft::Form_Load() {
     try {
         CentreOnScreen();
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::StayOpen)) return;
         const int16_t team = env_.state.CurrentTeam;
-        if (team < 1 || team > 100) {
-            IntegrityCheckFailed(env_);
-            return;
-        }
         const LeagueInfo& info = env_.league.League;
         if (info.FantasyDraft == True) DraftMode_ = "Fantasy Draft";
         if (info.EntryDraft == True && info.EntryDraftBlocked == 0) DraftMode_ = "Entry Draft";

@@ -11,6 +11,7 @@
 #include "league/rating_columns.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main/hand_over.h"
 #include "market/market_search.h"
 #include "market/offers_file.h"
 #include "platform/formats.h"
@@ -136,11 +137,8 @@ frmFreeAgentClient::frmFreeAgentClient(FormManager& forms, ClientApp& app)
 void frmFreeAgentClient::Form_Load() {
     CentreOnScreen();
     try {
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::StayOpen)) return;
         const int16_t current = env_.state.CurrentTeam;
-        if (current < 1 || current > 100) {
-            IntegrityCheckFailed(env_);
-            return;
-        }
         lblInfo.setCaption(Instructions);
         // The offers go before the limit is worked out: should that fail,
         // the last opening's offers (perhaps another team's) must not stay

@@ -11,6 +11,7 @@
 #include "league/shared.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main/hand_over.h"
 #include "rules/autoroster.h"
 #include "rules/linesets.h"
 #include "rules/roster.h"
@@ -149,12 +150,8 @@ frmRoster::frmRoster(FormManager& forms, ClientApp& app)
 void frmRoster::Form_Load() {
     try {
         CentreOnScreen();
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::Close)) return;
         const int16_t current = env_.state.CurrentTeam;
-        if (current < 1 || current > 100) {
-            IntegrityCheckFailed(env_);
-            Unload();
-            return;
-        }
         const std::string name = env_.league.Teams[current].Name.trimmed();
         setCaption(env_.state.WindowTitlePrefix + " - " + name + " - Roster");
         lblTeamName.setCaption("Roster for " + name);
