@@ -17,12 +17,13 @@ bool GuardCurrentTeam(Env& env, Form& window, OnBadTeam onBadTeam) {
     return false;
 }
 
-void ReturnToCaller(ClientApp& app, Form& window) {
+void ReturnToCaller(ClientApp& app, Form& window, const std::function<void(Form& sheet)>& beforeSheet) {
     window.Hide();
     const std::string& caller = app.env().state.CallerFormName;
     Form* back = nullptr;
     if (caller == "Team") {
         back = FindLoadedWindow(app.forms(), "frmTeam");
+        if (back && beforeSheet) beforeSheet(*back);
     } else if (caller != "Main") {
         IntegrityCheckFailed(app.env());
     }

@@ -5,6 +5,7 @@
 // the main window standing in whenever that one is not there, so the program
 // never sits with no window to close it from.
 
+#include <functional>
 #include <string_view>
 
 namespace dravik {
@@ -29,8 +30,9 @@ bool GuardCurrentTeam(Env& env, Form& window, OnBadTeam onBadTeam);
 Form* FindLoadedWindow(FormManager& forms, std::string_view name);
 
 // Hides `window` and shows the window CallerFormName names: "Main" or "Team"
-// (the team sheet). Any other value is an integrity failure; the main window
-// is shown then, and when the team sheet is not loaded.
-void ReturnToCaller(ClientApp& app, Form& window);
+// (the team sheet, which `beforeSheet`, when given, brings up to date just
+// before it is shown). Any other value is an integrity failure; the main
+// window is shown then, and when the team sheet is not loaded.
+void ReturnToCaller(ClientApp& app, Form& window, const std::function<void(Form& sheet)>& beforeSheet = {});
 
 }  // namespace dravik

@@ -10,7 +10,6 @@
 #include "league/rating_columns.h"
 #include "league/shared.h"
 #include "main/client_app.h"
-#include "main/frm_main.h"
 #include "main/hand_over.h"
 #include "rules/autoroster.h"
 #include "rules/linesets.h"
@@ -176,21 +175,10 @@ void frmRoster::Form_Unload() {
     const int16_t current = env_.state.CurrentTeam;
     // A window refused at load has no team to check.
     if (current >= 1 && current <= 100) CheckRoster(env_, current, False, True, True);
-    Hide();
-    const std::string& caller = env_.state.CallerFormName;
-    Form* back = nullptr;
-    if (caller == "Team") {
-        if (frmTeam* sheet = forms().get<frmTeam>()) {
-            sheet->UpdateFinance();
-            back = sheet;
-        }
-    } else if (caller != "Main") {
-        IntegrityCheckFailed(env_);
-    }
-    // The main window also stands in when there is no window to return to,
-    // so that the program never sits without a window to close it from.
-    if (!back) back = app_.mainWindow();
-    if (back) back->Show();
+    // The moves change the payroll the team sheet shows.
+    ReturnToCaller(app_, *this, [](Form& sheet) {
+        if (auto* team = dynamic_cast<frmTeam*>(&sheet)) team->UpdateFinance();
+    });
 }
 
 const char* frmRoster::roleMark(int16_t skater) const {

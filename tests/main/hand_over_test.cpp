@@ -1,4 +1,5 @@
-// The team windows' opening guard, on a stand-in window over the real program.
+// The team windows' opening guard and the hand-back's step on the team sheet,
+// on stand-in windows over the real program.
 
 #include "main/hand_over.h"
 
@@ -71,6 +72,68 @@ INSTANTIATE_TEST_SUITE_P(Teams, TeamGuard,
                                          GuardCase{"NoTeamStaysOpen", 0, OnBadTeam::StayOpen, false},
                                          GuardCase{"Team101StaysOpen", 101, OnBadTeam::StayOpen, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The team sheet as the hand-back finds it: by its name.
+class StandInSheet : public Form {
+public:
+    explicit StandInSheet(FormManager& forms) : Form(forms, "frmTeam") {}
+};
+
+// A window that hands back with a step on the sheet, noting how it finds
+// the sheet and itself.
+class HandingBack : public Form {
+public:
+    HandingBack(FormManager& forms, TestClient& t, Texts& steps)
+        : Form(forms, "frmHandingBack"), t_(t), steps_(steps) {}
+
+private:
+    void Form_Unload() override {
+        ReturnToCaller(t_.app, *this, [this](Form& sheet) {
+            steps_.push_back(sheet.Name() + (sheet.Visible() ? " shown" : " hidden") +
+                             (Visible() ? ", closing window shown" : ""));
+        });
+    }
+    TestClient& t_;
+    Texts& steps_;
+};
+
+struct BackCase {
+    const char* name;
+    const char* caller;
+    bool sheetLoaded;
+    Texts steps;
+    Texts boxes;
+    bool backToSheet;
+};
+
+class HandBackStep : public testing::TestWithParam<BackCase> {};
+
+TEST_P(HandBackStep, RunsOnTheSheetJustBeforeItIsShown) {
+    const BackCase& k = GetParam();
+    TestClient t;
+    frmMain& main = t.start();
+    StandInSheet* sheet = k.sheetLoaded ? main.open<StandInSheet>() : nullptr;
+    Form& opener = sheet ? static_cast<Form&>(*sheet) : main;
+    Texts steps;
+    HandingBack* w = opener.open<HandingBack>(t, steps);
+    ASSERT_NE(w, nullptr);
+    t.state().CallerFormName = k.caller;
+
+    ASSERT_TRUE(t.user.closeWindow(*w));
+    EXPECT_EQ(steps, k.steps);
+    EXPECT_EQ(t.dialogs.messages(), k.boxes);
+    Form* back = k.backToSheet ? static_cast<Form*>(sheet) : &main;
+    EXPECT_TRUE(back->Visible());
+    EXPECT_EQ(t.app.forms().activeForm(), back);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Callers, HandBackStep,
+    testing::Values(BackCase{"TheSheet", "Team", true, {"frmTeam hidden"}, {}, true},
+                    BackCase{"TheMainWindow", "Main", true, {}, {}, false},
+                    BackCase{"NoSheetLoaded", "Team", false, {}, {}, false},
+                    BackCase{"AnUnknownCaller", "Roster", true, {}, {"Integrity Check Failed!"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace dravik::test
