@@ -37,9 +37,29 @@ inline constexpr uint8_t Dressed = 2;
 inline constexpr uint8_t NotSet = 10;  // PlayerState only
 }  // namespace status
 
+// Records: skaters 1..10000 and goalies 1..1000, each array with its
+// placeholder record 0 besides.
+inline constexpr int SkaterRecords = 10000;
+inline constexpr int GoalieRecords = 1000;
+
 // Numbers naming either a skater or a goalie: a goalie is 10000 + its number.
-inline constexpr int GoalieOffset = 10000;
-inline constexpr int MaxPerson = 11000;
+inline constexpr int GoalieOffset = SkaterRecords;
+inline constexpr int MaxPerson = GoalieOffset + GoalieRecords;
+
+// The record a person number names: up to GoalieOffset the skater of that
+// number, above it the goalie GoalieOffset less. Nothing is checked: a number
+// outside 1..MaxPerson gives a record number the arrays refuse.
+struct PersonRecord {
+    bool goalie = false;
+    int32_t number = 0;
+};
+
+constexpr PersonRecord RecordOfPerson(int32_t person) {
+    return person > GoalieOffset ? PersonRecord{true, person - GoalieOffset} : PersonRecord{false, person};
+}
+
+// Back: goalie `number`'s person number (a skater's is his own number).
+constexpr int32_t GoaliePerson(int32_t number) { return GoalieOffset + number; }
 
 struct DivisionInfo {
     FixedText<40> Name;

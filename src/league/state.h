@@ -19,8 +19,8 @@ struct LeagueData {
     LeagueInfo League;
     BoundedArray<FixedText<40>, 1, 300> DraftNameList;
     BoundedArray<TeamInfo, 1, 100> Teams;
-    BoundedArray<PlayerInfo, 0, 10000> Players;  // 0 is the "Unknown Player" placeholder
-    BoundedArray<GoalieInfo, 0, 1000> Goalies;   // 0 is the "Unknown Goalie" placeholder
+    BoundedArray<PlayerInfo, 0, SkaterRecords> Players;  // 0 is the "Unknown Player" placeholder
+    BoundedArray<GoalieInfo, 0, GoalieRecords> Goalies;  // 0 is the "Unknown Goalie" placeholder
     BoundedArray<CoachInfo, 1, 500> Coaches;
     BoundedArray<ScheduleGame, 1, 5000> Schedule;
 
@@ -55,9 +55,9 @@ inline void CopyLeague(LeagueData& to, const LeagueData& from) {
 }
 
 struct ProgramState {
-    BoundedArray<PlayerState, 1, 10000> PlayerStates;
-    BoundedArray<PlayerState, 1, 1000> GoalieStates;
-    BoundedArray<FreeAgentOffer, 1, 11000> FreeAgentOffers;
+    BoundedArray<PlayerState, 1, SkaterRecords> PlayerStates;
+    BoundedArray<PlayerState, 1, GoalieRecords> GoalieStates;
+    BoundedArray<FreeAgentOffer, 1, MaxPerson> FreeAgentOffers;
     BoundedArray<int16_t, 1, 11000> SortIndex;
     BoundedArray<int16_t, 0, 11000> SortValue;
 

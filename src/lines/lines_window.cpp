@@ -9,9 +9,11 @@
 #include "forms/form_manager.h"
 #include "forms/metrics.h"
 #include "league/env.h"
+#include "league/list_key.h"
 #include "league/overall.h"
 #include "league/password.h"
 #include "league/rating_columns.h"
+#include "league/shared.h"
 #include "lines/frm_farm_line.h"
 #include "lines/frm_line.h"
 #include "lines/slot_labels.h"
@@ -91,6 +93,10 @@ const UnitHeading UnitHeadings[] = {
     {&LinesWindow::lblPKTrio, SlotGroup::PenaltyKill, "PK ", " in lblPKTrio!"},
     {&LinesWindow::lblPK3Trio, SlotGroup::PenaltyKill3, "PK3 ", " in lblPK3Trio!"},
 };
+
+// The record number of the farm list's two entries that stand for no player:
+// one no record has, so that they key apart from every player.
+constexpr int16_t NoPlayerEntry = 32000;
 
 const LineUnit* FindUnit(SlotGroup group, int number) {
     for (const LineUnit& u : LineUnits)
@@ -332,13 +338,8 @@ DayLines& LinesWindow::shownDay() { return club_.lines(env_, env_.state.CurrentT
 
 void LinesWindow::Form_Load() {
     CentreOnScreen();
-    const int16_t team = env_.state.CurrentTeam;
-    if (team < 1 || team > 100) {
-        IntegrityCheckFailed(env_);
-        teamRefused_ = true;
-        Unload();
-        return;
-    }
+    if (!GuardCurrentTeam(env_, *this, OnBadTeam::Close)) return;
+    teamTaken_ = true;
     try {
         open();
     } catch (const RuntimeError& e) {
@@ -410,7 +411,7 @@ void LinesWindow::cmdExit_Click() { Unload(); }
 
 void LinesWindow::Form_Unload() {
     // A window that refused its team at opening has no lines to judge.
-    if (!teamRefused_ && club_.checkLine(env_, env_.state.CurrentTeam, False, 1, False) == False)
+    if (teamTaken_ && club_.checkLine(env_, env_.state.CurrentTeam, False, 1, False) == False)
         MsgBox(env_, club_.dayOneIncomplete, mb::OKOnly | mb::Exclamation);
     ReturnToCaller(app_, *this);
 }
@@ -436,7 +437,7 @@ void LinesWindow::ShowPlayer() {
                    p.RosterStatus == club_.rosterStatus && p.Suspension == 0;
         };
         auto add = [&](std::string text, int32_t key) { entries.push_back({std::move(text), key}); };
-        for (int n = 1; n <= 10000; ++n) {
+        for (int n = 1; n <= SkaterRecords; ++n) {
             const PlayerInfo& p = env_.league.Players[n];
             if (!eligible(p)) continue;
             if (p.Position < 1 || p.Position > 4) {
@@ -444,18 +445,20 @@ void LinesWindow::ShowPlayer() {
                 continue;
             }
             if (chkPosition(p.Position).Value() >= 1)
-                add(p.Name.trimmed(), add32(mul32(p.Number, 10), p.Position));
+                add(p.Name.trimmed(), EncodeListKey(p.Number, p.Position, NegativeKeys::Tens));
         }
-        for (int n = 1; n <= 1000; ++n) {
+        for (int n = 1; n <= GoalieRecords; ++n) {
             const GoalieInfo& g = env_.league.Goalies[n];
             if (eligible(g) && chkPosition(5).Value() >= 1)
-                add(g.Name.trimmed(), add32(mul32(g.Number, 10), 5));
+                add(g.Name.trimmed(), EncodeListKey(g.Number, pos::G, NegativeKeys::Tens));
         }
         // Without a full farm lineup a farm slot may be left empty: these two
         // entries stand for no player.
         if (club_.placeholders && env_.league.League.FarmFullLineup == 0) {
-            add(env_.league.Players[0].Name.trimmed(), 320001);
-            add(env_.league.Goalies[0].Name.trimmed(), 320005);
+            add(env_.league.Players[0].Name.trimmed(),
+                EncodeListKey(NoPlayerEntry, pos::C, NegativeKeys::Tens));
+            add(env_.league.Goalies[0].Name.trimmed(),
+                EncodeListKey(NoPlayerEntry, pos::G, NegativeKeys::Tens));
         }
         lstPlayer.AddItems(entries);
     } catch (const RuntimeError& e) {
@@ -472,12 +475,12 @@ void LinesWindow::lstPlayer_Click() {
             lblStat(i).setVisible(false);
             lblStatLabel(i).setVisible(false);
         }
-        const int32_t key = lstPlayer.ItemData(lstPlayer.ListIndex());
-        state.CurrentPlayerIndex = toInt16(key / 10);
-        SelectedKind = static_cast<int16_t>(key % 10);
+        const ListKey key = DecodeListKey(lstPlayer.ItemData(lstPlayer.ListIndex()), NegativeKeys::Tens);
+        state.CurrentPlayerIndex = key.number;
+        SelectedKind = key.kind;
         state.ShowGoalie = SelectedKind == 5 ? True : False;
         lblPlaying.setCaption("");
-        if (club_.placeholders && state.CurrentPlayerIndex == 32000) {
+        if (club_.placeholders && state.CurrentPlayerIndex == NoPlayerEntry) {
             state.CurrentPlayerIndex = 0;
             for (int i = 0; i <= 16; ++i) {
                 lblStat(i).setVisible(false);
@@ -554,7 +557,7 @@ void LinesWindow::Place() {
             const bool goalie = SlotLabels[s.id].rule == SlotRule::Goalie;
             const int16_t n = day.Slots[SlotLabelWord(s.id, s.index)];
             // A number past the records names nobody: the stored day is corrupt.
-            if (n < 0 || n > (goalie ? 1000 : 10000)) raiseError(err::SubscriptOutOfRange);
+            if (n < 0 || n > (goalie ? GoalieRecords : SkaterRecords)) raiseError(err::SubscriptOutOfRange);
             std::string text;
             if (n != 0 || club_.placeholders)
                 text = goalie ? env_.league.Goalies[n].Name.trimmed() : env_.league.Players[n].Name.trimmed();
@@ -669,7 +672,7 @@ void LinesWindow::headingClick(int which, int index) {
         int16_t overallSum = 0;
         for (int k = 0; k < unit->size; ++k) {
             const int16_t n = day.Slots[SkaterSlots[unit->slots[k]].word];
-            if (n < 0 || n > 10000) raiseError(err::SubscriptOutOfRange);
+            if (n < 0 || n > SkaterRecords) raiseError(err::SubscriptOutOfRange);
             const PlayerInfo& p = env_.league.Players[n];
             for (int r = 0; r < 15; ++r) sums[r] = add16(sums[r], p.Ratings[r]);
             overallSum = add16(overallSum, PlayerOverall(env_, p.Position, n));
@@ -745,15 +748,10 @@ void LinesWindow::pullGoalieLostFocus(TextBox& box, int word) {
         }
     }
     if (taken) return;
-    state.EditGuard = True;
-    try {
-        box.SetFocus();
-    } catch (...) {
-        // A guard left on would silence every later check.
-        state.EditGuard = False;
-        throw;
-    }
-    state.EditGuard = False;
+    // Put down however the focus move ends: a guard left on would silence
+    // every later check.
+    EditGuardScope guard(state.EditGuard, EditGuardScope::SetFalse);
+    box.SetFocus();
 }
 
 // ---------------------------------------------------------------------------

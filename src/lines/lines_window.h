@@ -155,7 +155,7 @@ private:
     bool takes(const SlotLabel& l) const;
     DayLines& shownDay();
 
-    bool teamRefused_ = false;
+    bool teamTaken_ = false;
 };
 
 }  // namespace dravik

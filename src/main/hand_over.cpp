@@ -9,12 +9,21 @@
 
 namespace dravik {
 
-void ReturnToCaller(ClientApp& app, Form& window) {
+bool GuardCurrentTeam(Env& env, Form& window, OnBadTeam onBadTeam) {
+    const int16_t team = env.state.CurrentTeam;
+    if (team >= 1 && team <= 100) return true;
+    IntegrityCheckFailed(env);
+    if (onBadTeam == OnBadTeam::Close) window.Unload();
+    return false;
+}
+
+void ReturnToCaller(ClientApp& app, Form& window, const std::function<void(Form& sheet)>& beforeSheet) {
     window.Hide();
     const std::string& caller = app.env().state.CallerFormName;
     Form* back = nullptr;
     if (caller == "Team") {
         back = FindLoadedWindow(app.forms(), "frmTeam");
+        if (back && beforeSheet) beforeSheet(*back);
     } else if (caller != "Main") {
         IntegrityCheckFailed(app.env());
     }

@@ -10,6 +10,7 @@
 #include "league/files.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main/hand_over.h"
 #include "market/market_file.h"
 #include "market/market_search.h"
 #include "team/lines_file.h"
@@ -27,8 +28,9 @@ constexpr int DraftNameBase = 20000;
 
 std::string DraftEntryText(const LeagueData& league, const ProgramState& state, int32_t key) {
     if (key > DraftNameBase) return league.DraftNameList[key - DraftNameBase].trimmed();
-    if (key > 10000) return league.Goalies[key - 10000].Name.trimmed() + " (" + state.PositionNames[5] + ")";
-    const PlayerInfo& p = league.Players[key];
+    const PersonRecord r = RecordOfPerson(key);
+    if (r.goalie) return league.Goalies[r.number].Name.trimmed() + " (" + state.PositionNames[5] + ")";
+    const PlayerInfo& p = league.Players[r.number];
     return p.Name.trimmed() + " (" + state.PositionNames[p.Position] + ")";
 }
 
@@ -95,11 +97,8 @@ int frmDraft::entries() const {
 void frmDraft::Form_Load() {
     try {
         CentreOnScreen();
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::StayOpen)) return;
         const int16_t team = env_.state.CurrentTeam;
-        if (team < 1 || team > 100) {
-            IntegrityCheckFailed(env_);
-            return;
-        }
         const LeagueInfo& info = env_.league.League;
         if (info.FantasyDraft == True) DraftMode_ = "Fantasy Draft";
         if (info.EntryDraft == True && info.EntryDraftBlocked == 0) DraftMode_ = "Entry Draft";
@@ -118,7 +117,7 @@ void frmDraft::ShowPlayer() {
         const LeagueInfo& info = league.League;
         std::vector<ListEntry> fill;
         if (info.FantasyDraft == True) {
-            for (int n = 1; n <= 10000; ++n) {
+            for (int n = 1; n <= SkaterRecords; ++n) {
                 const PlayerInfo& p = league.Players[n];
                 if (p.InUse != True || p.Team != 0 || p.Position < 1 || p.Position > 4) continue;
                 if (chkPosition(p.Position).Value() == 0) continue;
@@ -126,10 +125,10 @@ void frmDraft::ShowPlayer() {
                     {p.Name.trimmed() + " (" + env_.state.PositionNames[p.Position] + ")", p.Number});
             }
             if (chkPosition(5).Value() != 0)
-                for (int g = 1; g <= 1000; ++g) {
+                for (int g = 1; g <= GoalieRecords; ++g) {
                     const GoalieInfo& k = league.Goalies[g];
                     if (k.InUse != True || k.Team != 0) continue;
-                    const int32_t key = int32_t{k.Number} + 10000;
+                    const int32_t key = GoaliePerson(k.Number);
                     fill.push_back({k.Name.trimmed() + " (" + env_.state.PositionNames[5] + ")", key});
                 }
         }
@@ -266,13 +265,9 @@ void frmDraft::lstDraftList_DblClick() {
 void frmDraft::openCard(int32_t key) {
     // An entry-draft name asks the card for a goalie number no goalie has.
     ProgramState& s = env_.state;
-    if (key <= 10000) {
-        s.CurrentPlayerIndex = static_cast<int16_t>(key);
-        s.ShowGoalie = False;
-    } else {
-        s.CurrentPlayerIndex = static_cast<int16_t>(key - 10000);
-        s.ShowGoalie = True;
-    }
+    const PersonRecord r = RecordOfPerson(key);
+    s.CurrentPlayerIndex = static_cast<int16_t>(r.number);
+    s.ShowGoalie = r.goalie ? True : False;
     s.CallerCode = 4;
     if (app_.openers().playerCard) app_.openers().playerCard(*this);
 }

@@ -5,8 +5,10 @@
 #include "forms/form_manager.h"
 #include "forms/metrics.h"
 #include "league/env.h"
+#include "league/list_key.h"
 #include "league/overall.h"
 #include "league/rating_columns.h"
+#include "league/shared.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
 #include "main/hand_over.h"
@@ -29,23 +31,6 @@ constexpr int ButtonTop = 6060, ButtonLeft = Margin, ButtonStep = 1500, ButtonWi
 
 constexpr int StatColumns = MaxRatingColumns;  // 16
 constexpr int GoalieKind = 5;
-
-// EditGuard is held for the whole of a display, however it ends: the flag
-// boxes and position options it sets must find it raised, and nothing may
-// find it left raised afterwards.
-class EditGuardScope {
-public:
-    explicit EditGuardScope(Flag& guard) : guard_(guard) { guard_ = True; }
-    ~EditGuardScope() { guard_ = False; }
-    EditGuardScope(const EditGuardScope&) = delete;
-    EditGuardScope& operator=(const EditGuardScope&) = delete;
-
-private:
-    Flag& guard_;
-};
-
-// A list entry's key: the record number's digits followed by the kind digit.
-int32_t listKey(int16_t number, int kind) { return number * 10 + (number < 0 ? -kind : kind); }
 
 int ticked(Flag flag) { return flag == True ? 1 : 0; }
 
@@ -176,7 +161,7 @@ void frmEditPlayer::listPlayers() {
         if (s.CurrentPlayerIndex != 0 && (p.Number != s.CurrentPlayerIndex || s.ShowGoalie != False))
             continue;
         lstPlayer.AddItem(p.Name.trimmed() + " (" + s.PositionNames[p.Position] + ")");
-        lstPlayer.setItemData(lstPlayer.NewIndex(), listKey(p.Number, p.Position));
+        lstPlayer.setItemData(lstPlayer.NewIndex(), EncodeListKey(p.Number, p.Position));
         if (s.CurrentPlayerIndex != 0) {
             lstPlayer.setListIndex(lstPlayer.NewIndex());
             ShownKind_ = p.Position;
@@ -187,7 +172,7 @@ void frmEditPlayer::listPlayers() {
         if (g.InUse != True) continue;
         if (s.CurrentPlayerIndex != 0 && (g.Number != s.CurrentPlayerIndex || s.ShowGoalie != True)) continue;
         lstPlayer.AddItem(g.Name.trimmed() + " (" + s.PositionNames[GoalieKind] + ")");
-        lstPlayer.setItemData(lstPlayer.NewIndex(), listKey(g.Number, GoalieKind));
+        lstPlayer.setItemData(lstPlayer.NewIndex(), EncodeListKey(g.Number, GoalieKind));
         if (s.CurrentPlayerIndex != 0) {
             lstPlayer.setListIndex(lstPlayer.NewIndex());
             ShownKind_ = GoalieKind;
@@ -196,13 +181,16 @@ void frmEditPlayer::listPlayers() {
 }
 
 void frmEditPlayer::lstPlayer_Click() {
-    EditGuardScope guard(env_.state.EditGuard);
+    // Held for the whole of a display, however it ends: the flag boxes and
+    // position options it sets must find it raised, and nothing may find it
+    // left raised afterwards.
+    EditGuardScope guard(env_.state.EditGuard, EditGuardScope::SetFalse);
     try {
         const int selected = lstPlayer.ListIndex();
         if (selected >= 0) {
-            const int32_t key = lstPlayer.ItemData(selected);
-            env_.state.CurrentPlayerIndex = toInt16(key / 10);
-            ShownKind_ = static_cast<int16_t>(key < 0 ? -(key % 10) : key % 10);
+            const ListKey key = DecodeListKey(lstPlayer.ItemData(selected));
+            env_.state.CurrentPlayerIndex = key.number;
+            ShownKind_ = key.kind;
         }
         for (int i = 1; i <= StatColumns; ++i) {
             lblStatLabel(i).setVisible(false);

@@ -12,6 +12,7 @@
 #include "league/rating_columns.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main/hand_over.h"
 #include "market/market_search.h"
 #include "market/offers_file.h"
 #include "platform/formats.h"
@@ -141,11 +142,8 @@ frmFreeAgentClient::frmFreeAgentClient(FormManager& forms, ClientApp& app)
 void frmFreeAgentClient::Form_Load() {
     CentreOnScreen();
     try {
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::StayOpen)) return;
         const int16_t current = env_.state.CurrentTeam;
-        if (current < 1 || current > 100) {
-            IntegrityCheckFailed(env_);
-            return;
-        }
         lblInfo.setCaption(Instructions);
         // The offers go before the limit is worked out: should that fail,
         // the last opening's offers (perhaps another team's) must not stay
@@ -184,7 +182,7 @@ void frmFreeAgentClient::ShowPlayer() {
         // Up to 11,000 entries: gathered, then added in one batch.
         std::vector<ListEntry> entries;
         auto add = [&](std::string text, int key) { entries.push_back({std::move(text), key}); };
-        for (int n = 1; n <= 10000; ++n) {
+        for (int n = 1; n <= SkaterRecords; ++n) {
             const PlayerInfo& p = env_.league.Players[n];
             if (!listed(p, n)) continue;
             // A position code the league file should never hold leaves the
@@ -193,11 +191,11 @@ void frmFreeAgentClient::ShowPlayer() {
             const bool rfa = p.Team != 0 && p.Age < league.RFAAge;
             add(p.Name.trimmed() + " (" + positions[p.Position] + (rfa ? ")-RFA" : ")"), p.Number);
         }
-        for (int g = 1; g <= 1000; ++g) {
+        for (int g = 1; g <= GoalieRecords; ++g) {
             const GoalieInfo& p = env_.league.Goalies[g];
-            if (!listed(p, GoalieOffset + g)) continue;
+            if (!listed(p, GoaliePerson(g))) continue;
             add(p.Name.trimmed() + " (" + positions[pos::G] + (p.Age < league.RFAAge ? ")*" : ")"),
-                GoalieOffset + p.Number);
+                GoaliePerson(p.Number));
         }
         lstPlayers.AddItems(entries);
         if (lstPlayers.ListCount() > 0) {
@@ -226,13 +224,14 @@ void frmFreeAgentClient::showRatings(int16_t key) {
     const LeagueInfo& league = env_.league.League;
     const bool overall = league.ShowOverallColumn == True;
     RatingColumns cols;
-    if (key > GoalieOffset) {
-        const int16_t g = static_cast<int16_t>(key - GoalieOffset);
-        const int16_t ov = overall ? PlayerOverall(env_, pos::G, g) : 0;
-        cols = GoalieColumns(env_.state, league.ShowAllRatings, env_.league.Goalies[g].Ratings, ov);
+    const PersonRecord r = RecordOfPerson(key);
+    const auto n = static_cast<int16_t>(r.number);
+    if (r.goalie) {
+        const int16_t ov = overall ? PlayerOverall(env_, pos::G, n) : 0;
+        cols = GoalieColumns(env_.state, league.ShowAllRatings, env_.league.Goalies[n].Ratings, ov);
     } else {
-        const PlayerInfo& p = env_.league.Players[key];
-        const int16_t ov = overall ? PlayerOverall(env_, p.Position, key) : 0;
+        const PlayerInfo& p = env_.league.Players[n];
+        const int16_t ov = overall ? PlayerOverall(env_, p.Position, n) : 0;
         cols = SkaterColumns(env_.state, league.ShowAllRatings, p.Ratings, ov);
     }
     // Columns past the person's own are hidden, so a goalie shown after a
@@ -256,13 +255,13 @@ void frmFreeAgentClient::lstPlayers_Click() {
         const int32_t key = lstPlayers.ItemData(index);
         SelectedOfferPlayer = static_cast<int16_t>(key);
         const LeagueInfo& league = env_.league.League;
-        const bool goalie = key > GoalieOffset && key <= MaxPerson;
-        if (!goalie && (key < 1 || key > GoalieOffset)) {
+        if (key < 1 || key > MaxPerson) {
             IntegrityCheckFailed(env_);
             return;
         }
+        const PersonRecord r = RecordOfPerson(key);
         const Flag inUse =
-            goalie ? env_.league.Goalies[key - GoalieOffset].InUse : env_.league.Players[key].InUse;
+            r.goalie ? env_.league.Goalies[r.number].InUse : env_.league.Players[r.number].InUse;
         if (inUse == False) {
             IntegrityCheckFailed(env_);
             return;
@@ -281,7 +280,7 @@ void frmFreeAgentClient::lstPlayers_Click() {
             return Person{p.Name.trimmed(), p.Team, p.Age};
         };
         const auto [name, team, age] =
-            goalie ? show(env_.league.Goalies[key - GoalieOffset]) : show(env_.league.Players[key]);
+            r.goalie ? show(env_.league.Goalies[r.number]) : show(env_.league.Players[r.number]);
         if (age < league.YoungPlayerAge && team != 0 && team != env_.state.CurrentTeam) {
             setOfferBoxesEnabled(false);
             txtOffer.setText("0");
@@ -312,13 +311,9 @@ void frmFreeAgentClient::lstPlayers_DblClick() {
     if (index < 0) return;
     const int32_t key = lstPlayers.ItemData(index);
     ProgramState& s = env_.state;
-    if (key > GoalieOffset) {
-        s.ShowGoalie = True;
-        s.CurrentPlayerIndex = static_cast<int16_t>(key - GoalieOffset);
-    } else {
-        s.ShowGoalie = False;
-        s.CurrentPlayerIndex = static_cast<int16_t>(key);
-    }
+    const PersonRecord r = RecordOfPerson(key);
+    s.ShowGoalie = r.goalie ? True : False;
+    s.CurrentPlayerIndex = static_cast<int16_t>(r.number);
     s.CallerCode = 3;
     if (app_.openers().playerCard) app_.openers().playerCard(*this);
 }

@@ -1,17 +1,17 @@
 #include "team/frm_roster.h"
 
-#include <charconv>
 #include <utility>
 #include <vector>
 
 #include "forms/form_manager.h"
 #include "forms/metrics.h"
 #include "league/env.h"
+#include "league/list_key.h"
 #include "league/overall.h"
 #include "league/rating_columns.h"
 #include "league/shared.h"
 #include "main/client_app.h"
-#include "main/frm_main.h"
+#include "main/hand_over.h"
 #include "rules/autoroster.h"
 #include "rules/linesets.h"
 #include "rules/roster.h"
@@ -37,44 +37,16 @@ constexpr int RolesTop = 6540, ExitTop = 7080;
 
 constexpr const char* PositionCaptions[] = {"Center", "Left Wing", "Right Wing", "Defense", "Goalie"};
 
-struct ListKey {
-    int16_t number = 0;
-    int16_t kind = 0;
-};
-
-// Item data is the record number followed by one kind digit, read back from
-// its decimal text: all but the last character give the number.
-ListKey decodeKey(int32_t data) {
-    const std::string text = std::to_string(data);
-    if (text.size() < 2) raiseError(err::TypeMismatch);
-    int64_t number = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size() - 1;
-    auto [end, ec] = std::from_chars(first, last, number);
-    if (ec != std::errc() || end != last) raiseError(err::TypeMismatch);
-    return {toInt16(number), static_cast<int16_t>(text.back() - '0')};
+// The roster's keys always hold a record number: a key of one digit is not
+// the roster's own.
+ListKey rosterKey(int32_t data) {
+    if (data > -10 && data < 10) raiseError(err::TypeMismatch);
+    return DecodeListKey(data);
 }
-
-int32_t encodeKey(int16_t number, int kind) { return add32(mul32(number, 10), kind); }
 
 bool healthy(uint8_t condition, uint8_t suspension, uint8_t contractYears) {
     return condition >= 95 && suspension == 0 && contractYears > 0;
 }
-
-// EditGuard is raised while the window changes its own controls, so their
-// click handlers stand still; restored however the change ends, so an error
-// on the way never leaves every handler dead.
-class EditGuardScope {
-public:
-    explicit EditGuardScope(Flag& guard) : guard_(guard), old_(guard) { guard_ = True; }
-    ~EditGuardScope() { guard_ = old_; }
-    EditGuardScope(const EditGuardScope&) = delete;
-    EditGuardScope& operator=(const EditGuardScope&) = delete;
-
-private:
-    Flag& guard_;
-    Flag old_;
-};
 
 }  // namespace
 
@@ -180,12 +152,8 @@ frmRoster::frmRoster(FormManager& forms, ClientApp& app)
 void frmRoster::Form_Load() {
     try {
         CentreOnScreen();
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::Close)) return;
         const int16_t current = env_.state.CurrentTeam;
-        if (current < 1 || current > 100) {
-            IntegrityCheckFailed(env_);
-            Unload();
-            return;
-        }
         const std::string name = env_.league.Teams[current].Name.trimmed();
         setCaption(env_.state.WindowTitlePrefix + " - " + name + " - Roster");
         lblTeamName.setCaption("Roster for " + name);
@@ -210,21 +178,10 @@ void frmRoster::Form_Unload() {
     const int16_t current = env_.state.CurrentTeam;
     // A window refused at load has no team to check.
     if (current >= 1 && current <= 100) CheckRoster(env_, current, False, True, True);
-    Hide();
-    const std::string& caller = env_.state.CallerFormName;
-    Form* back = nullptr;
-    if (caller == "Team") {
-        if (frmTeam* sheet = forms().get<frmTeam>()) {
-            sheet->UpdateFinance();
-            back = sheet;
-        }
-    } else if (caller != "Main") {
-        IntegrityCheckFailed(env_);
-    }
-    // The main window also stands in when there is no window to return to,
-    // so that the program never sits without a window to close it from.
-    if (!back) back = app_.mainWindow();
-    if (back) back->Show();
+    // The moves change the payroll the team sheet shows.
+    ReturnToCaller(app_, *this, [](Form& sheet) {
+        if (auto* team = dynamic_cast<frmTeam*>(&sheet)) team->UpdateFinance();
+    });
 }
 
 const char* frmRoster::roleMark(int16_t skater) const {
@@ -286,7 +243,7 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
                 continue;
             }
             if (chkPosition(p.Position).Value() >= 1)
-                entries[p.RosterStatus].push_back({itemText(n, p.Position), encodeKey(n, p.Position)});
+                entries[p.RosterStatus].push_back({itemText(n, p.Position), EncodeListKey(n, p.Position)});
             if (p.Protected == True) team.ProtectedCount = add16(team.ProtectedCount, 1);
         }
 
@@ -303,7 +260,7 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
             }
             count(g.RosterStatus, healthy(g.Condition, g.Suspension, g.ContractYears));
             if (chkPosition(pos::G).Value() >= 1)
-                entries[g.RosterStatus].push_back({itemText(n, pos::G), encodeKey(n, pos::G)});
+                entries[g.RosterStatus].push_back({itemText(n, pos::G), EncodeListKey(n, pos::G)});
             if (g.Protected == True) team.ProtectedCount = add16(team.ProtectedCount, 1);
         }
 
@@ -363,7 +320,7 @@ void frmRoster::lstPlayer_Click(int index) {
         ListBox& list = lstPlayer(index);
         int16_t kind = 0;
         if (list.ListIndex() >= 0) {
-            const ListKey key = decodeKey(list.ItemData(list.ListIndex()));
+            const ListKey key = rosterKey(list.ItemData(list.ListIndex()));
             env_.state.CurrentPlayerIndex = key.number;
             env_.state.ShowGoalie = key.kind == pos::G ? True : False;
             kind = key.kind;
@@ -371,7 +328,7 @@ void frmRoster::lstPlayer_Click(int index) {
         ResetRosterControls();
         {
             // Selection lives in one list at a time.
-            EditGuardScope guard(env_.state.EditGuard);
+            EditGuardScope guard(env_.state.EditGuard, EditGuardScope::RestorePrevious);
             for (int other = 0; other < 3; ++other) {
                 if (other == index) continue;
                 ListBox& o = lstPlayer(other);
@@ -411,7 +368,7 @@ void frmRoster::lstPlayer_DblClick(int index) {
     try {
         ListBox& list = lstPlayer(index);
         if (list.ListIndex() < 0) return;
-        const ListKey key = decodeKey(list.ItemData(list.ListIndex()));
+        const ListKey key = rosterKey(list.ItemData(list.ListIndex()));
         env_.state.CurrentPlayerIndex = key.number;
         env_.state.ShowGoalie = key.kind == pos::G ? True : False;
         env_.state.CallerCode = 2;
@@ -456,7 +413,7 @@ void frmRoster::ShowStats() {
             lblStat(i).setVisible(true);
         }
         {
-            EditGuardScope guard(env_.state.EditGuard);
+            EditGuardScope guard(env_.state.EditGuard, EditGuardScope::RestorePrevious);
             chkProtected.setValue(isProtected == True ? 1 : 0);
             if (noTrade == True) cmdTradeAvailable.setEnabled(false);
         }
@@ -550,7 +507,7 @@ void frmRoster::moveSelected(int16_t source, int16_t target,
     for (int i = 0; i < from.ListCount(); ++i) {
         if (!from.Selected(i)) continue;
         const int32_t data = from.ItemData(i);
-        const ListKey key = decodeKey(data);
+        const ListKey key = rosterKey(data);
         const Walk w = ownCheck(key.number, key.kind);
         if (w == Walk::Stop) break;
         if (w == Walk::Skip) continue;
@@ -690,7 +647,7 @@ void frmRoster::chkProtected_Click() {
                 MsgBox(env_, "Maximum Number of Protected Players Reached!", mb::OKOnly | mb::Information);
                 // The tick goes again: a box that reads protected for a
                 // player who is not would later lower the count for nobody.
-                EditGuardScope guard(env_.state.EditGuard);
+                EditGuardScope guard(env_.state.EditGuard, EditGuardScope::RestorePrevious);
                 chkProtected.setValue(0);
             }
         } else {
@@ -738,7 +695,7 @@ void frmRoster::cmdTradeAvailable_Click() {
             for (int i = 0; i < 3; ++i) {
                 ListBox& list = lstPlayer(i);
                 if (list.ListIndex() < 0) continue;
-                const ListKey key = decodeKey(list.ItemData(list.ListIndex()));
+                const ListKey key = rosterKey(list.ItemData(list.ListIndex()));
                 list.setList(list.ListIndex(), unmarkedText(key.number, key.kind));
                 auto [r, s] = flags(key.number, key.kind == pos::G);
                 r = False;

@@ -8,6 +8,7 @@
 #include "league/env.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main/hand_over.h"
 #include "platform/formats.h"
 #include "rules/linecheck.h"
 #include "rules/payroll.h"
@@ -169,12 +170,7 @@ void frmTeam::ReloadForm() { fill(); }
 void frmTeam::fill() {
     try {
         if (env_.league.League.FarmLinesEnabled == 0) cmdFarmLines.setEnabled(false);
-        const int16_t current = env_.state.CurrentTeam;
-        if (current < 1 || current > 100) {
-            IntegrityCheckFailed(env_);
-            Unload();
-            return;
-        }
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::Close)) return;
         const TeamInfo& t = team();
         setCaption(env_.state.WindowTitlePrefix + " - " + t.Name.trimmed());
 

@@ -67,13 +67,8 @@ void frmTicket::Form_Load() {
         if (locked)
             for (int level = 1; level <= 5; ++level) txtTicket(level).setEnabled(false);
         CentreOnScreen();
-        const int16_t current = env_.state.CurrentTeam;
-        if (current < 1 || current > 100) {
-            IntegrityCheckFailed(env_);
-            Unload();
-            return;
-        }
-        const TeamInfo& t = env_.league.Teams[current];
+        if (!GuardCurrentTeam(env_, *this, OnBadTeam::Close)) return;
+        const TeamInfo& t = env_.league.Teams[env_.state.CurrentTeam];
         setCaption(env_.state.WindowTitlePrefix + " - " + t.Name.trimmed() + " - Ticket & Arena");
         int32_t total = 0;
         for (int level = 1; level <= 5; ++level) {

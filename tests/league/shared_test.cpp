@@ -101,5 +101,38 @@ TEST(InitSharedState, SetsWhatTheMainWindowSetsAtStart) {
     EXPECT_EQ(state->DataChanged, 0);
 }
 
+struct GuardCase {
+    const char* name;
+    EditGuardScope::Leaving leaving;
+    Flag before;
+    Flag after;
+};
+
+class EditGuardScopeTest : public testing::TestWithParam<GuardCase> {};
+
+TEST_P(EditGuardScopeTest, RaisesTheGuardAndPutsItDownAsItSays) {
+    const GuardCase& c = GetParam();
+    for (bool fails : {false, true}) {
+        SCOPED_TRACE(fails ? "left by an error" : "left normally");
+        Flag guard = c.before;
+        try {
+            EditGuardScope scope(guard, c.leaving);
+            EXPECT_EQ(guard, True);
+            if (fails) raiseError(err::InvalidPropertyValue);
+        } catch (const RuntimeError&) {
+        }
+        EXPECT_EQ(guard, c.after);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Leavings, EditGuardScopeTest,
+    testing::Values(GuardCase{"RestoreGivesBackFalse", EditGuardScope::RestorePrevious, False, False},
+                    // A change inside another keeps the outer one's guard up.
+                    GuardCase{"RestoreKeepsAnOuterGuard", EditGuardScope::RestorePrevious, True, True},
+                    GuardCase{"SetFalseLowersAnOuterGuard", EditGuardScope::SetFalse, True, False},
+                    GuardCase{"SetFalseFromFalse", EditGuardScope::SetFalse, False, False}),
+    [](const testing::TestParamInfo<GuardCase>& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace dravik
