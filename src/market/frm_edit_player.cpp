@@ -149,7 +149,7 @@ void frmEditPlayer::Form_Load() {
 
 void frmEditPlayer::listPlayers() {
     ProgramState& s = env_.state;
-    for (int n = 1; n <= 10000; ++n) {
+    for (int n = 1; n <= SkaterRecords; ++n) {
         PlayerInfo& p = env_.league.Players[n];
         if (p.InUse != True) continue;
         if (p.Position < 1 || p.Position > 4) {
@@ -167,7 +167,7 @@ void frmEditPlayer::listPlayers() {
             ShownKind_ = p.Position;
         }
     }
-    for (int n = 1; n <= 1000; ++n) {
+    for (int n = 1; n <= GoalieRecords; ++n) {
         const GoalieInfo& g = env_.league.Goalies[n];
         if (g.InUse != True) continue;
         if (s.CurrentPlayerIndex != 0 && (g.Number != s.CurrentPlayerIndex || s.ShowGoalie != True)) continue;

@@ -224,7 +224,7 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
                 rosterCount_[3] = add16(rosterCount_[3], 1);
         };
 
-        for (int16_t n = 1; n <= 10000; ++n) {
+        for (int16_t n = 1; n <= SkaterRecords; ++n) {
             PlayerInfo& p = env_.league.Players[n];
             if (p.InUse != True || p.Team != current) continue;
             if (p.RosterStatus > 2) {
@@ -247,7 +247,7 @@ void frmRoster::ShowPlayer(Flag& booSkipCheck) {
             if (p.Protected == True) team.ProtectedCount = add16(team.ProtectedCount, 1);
         }
 
-        for (int16_t n = 1; n <= 1000; ++n) {
+        for (int16_t n = 1; n <= GoalieRecords; ++n) {
             GoalieInfo& g = env_.league.Goalies[n];
             if (g.InUse != True || g.Team != current) continue;
             if (g.RosterStatus > 2) {
