@@ -493,11 +493,7 @@ class LinesGuard : public ::testing::TestWithParam<GuardCase> {};
 // A refused window closes without judging a day 1 it has no team for.
 TEST_P(LinesGuard, ATeamOutsideOneToAHundredClosesTheWindowAtOnce) {
     TeamClient c;
-    c.state().CurrentTeam = GetParam().team;
-    c.state().CallerFormName = "Main";
-    WindowOpeners& o = c.app.openers();
-    c.app.forms().run(c.main(), "test", "Open",
-                      [&] { (GetParam().farm ? o.farmLines : o.proLines)(c.main()); });
+    RunMenu(c.app, GetParam().farm ? menu::SetFarmLines : menu::SetLines, GetParam().team);
 
     EXPECT_EQ(c.dialogs.messages(), Texts{"Integrity Check Failed!"});
     EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);

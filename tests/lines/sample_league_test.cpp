@@ -18,16 +18,12 @@ using Texts = std::vector<std::string>;
 
 TEST(LinesOnTheSampleLeague, AManagerSwapsHisFirstCentreAndSavesDayOneAsShown) {
     TeamClient c;
-    const std::string league = c.file("Sample League.zcl");
-    std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
-    c.app.forms().run(c.main(), "mnuOpen", "Click", [&] { c.main().OpenLeagueClient(league); });
+    OpenLeagueCopy(c.app, leaguewriter::BuiltSampleLeaguePath());
     ASSERT_TRUE(c.dialogs.shown().empty());
     ASSERT_EQ(c.league().League.NoSamePlayerLines1And2, True);
 
     const int16_t team = 1;  // no password
-    c.state().CurrentTeam = team;
-    c.app.forms().run(c.main(), "lstDivision", "DblClick", [&] { c.app.openers().teamSheet(c.main()); });
-    frmTeam* sheet = c.window<frmTeam>();
+    frmTeam* sheet = OpenFromMenu<frmTeam>(c.app, menu::ViewTeam, team);
     ASSERT_NE(sheet, nullptr);
     ASSERT_TRUE(c.click(sheet->cmdLines));
     frmLine* lines = c.window<frmLine>();
@@ -86,15 +82,11 @@ TEST(LinesOnTheSampleLeague, AManagerSwapsHisFirstCentreAndSavesDayOneAsShown) {
 // changed, copied to day 2, saved; the file holds both days as shown.
 TEST(LinesOnTheSampleLeague, AManagerRemakesDayOneCopiesItToDayTwoAndSaves) {
     TeamClient c;
-    const std::string league = c.file("Sample League.zcl");
-    std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
-    c.app.forms().run(c.main(), "mnuOpen", "Click", [&] { c.main().OpenLeagueClient(league); });
+    OpenLeagueCopy(c.app, leaguewriter::BuiltSampleLeaguePath());
     ASSERT_TRUE(c.dialogs.shown().empty());
 
     const int16_t team = 1;  // no password
-    c.state().CurrentTeam = team;
-    c.app.forms().run(c.main(), "lstDivision", "DblClick", [&] { c.app.openers().teamSheet(c.main()); });
-    frmTeam* sheet = c.window<frmTeam>();
+    frmTeam* sheet = OpenFromMenu<frmTeam>(c.app, menu::ViewTeam, team);
     ASSERT_NE(sheet, nullptr);
     ASSERT_TRUE(c.click(sheet->cmdLines));
     frmLine* lines = c.window<frmLine>();

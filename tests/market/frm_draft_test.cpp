@@ -56,9 +56,7 @@ struct DraftClient : MarketClient {
         };
     }
     frmDraft& open() {
-        state().CurrentTeam = Team;
-        app.forms().run(main(), "mnuDraft", "Click", [this] { app.openers().draftList(main()); });
-        frmDraft* d = window<frmDraft>();
+        frmDraft* d = OpenFromMenu<frmDraft>(app, menu::Draft, Team);
         EXPECT_NE(d, nullptr);
         return *d;
     }
@@ -341,9 +339,7 @@ TEST(DraftWindow, ClosingDropsTheListAndShowsTheMainWindow) {
 
 TEST(DraftWindow, NoTeamIsAnIntegrityFailureWithEmptyLists) {
     DraftClient c(True, False);
-    c.state().CurrentTeam = 0;
-    c.app.forms().run(c.main(), "mnuDraft", "Click", [&] { c.app.openers().draftList(c.main()); });
-    frmDraft* d = c.window<frmDraft>();
+    frmDraft* d = OpenFromMenu<frmDraft>(c.app, menu::Draft, 0);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(c.dialogs.messages(), Lines{"Integrity Check Failed!"});
     EXPECT_EQ(d->DraftMode(), "");

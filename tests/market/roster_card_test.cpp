@@ -102,14 +102,10 @@ TEST(RosterHandOver, ADoubleClickWithoutACurrentItemOpensNothing) {
 
 TEST(RosterOnTheSample, MovesAndANewCaptainReachTheTeamLinesFile) {
     RosterCardClient c;
-    const std::string league = c.folder.file("Sample League.zcl");
-    std::filesystem::copy_file(leaguewriter::BuiltSampleLeaguePath(), league);
-    c.app.forms().run(c.main(), "mnuOpen", "Click", [&] { c.main().OpenLeagueClient(league); });
+    OpenLeagueCopy(c.app, leaguewriter::BuiltSampleLeaguePath());
     ASSERT_TRUE(c.dialogs.shown().empty());
     const int16_t team = 1;  // no password
-    c.state().CurrentTeam = team;
-    c.app.forms().run(c.main(), "mnuViewTeam", "Click", [&] { c.app.openers().teamSheet(c.main()); });
-    frmTeam* sheet = c.app.forms().get<frmTeam>();
+    frmTeam* sheet = OpenFromMenu<frmTeam>(c.app, menu::ViewTeam, team);
     ASSERT_NE(sheet, nullptr);
     ASSERT_TRUE(c.user.click(sheet->CmdRoster));
     frmRoster* r = c.roster();

@@ -34,7 +34,7 @@ TEST(QtFreeAgents, AManagerMakesTwoOffersReadsACardAndWritesTheFile) {
         leaguewriter::BuildOffSeasonSampleLeague(*offSeason);
         leaguewriter::WriteLeagueFile(*offSeason, client.league);
     }
-    frmMain& main = client.start();
+    client.start();
     LeagueData& league = client.app.league();
     ProgramState& state = client.app.state();
     const int16_t team = 1;
@@ -67,10 +67,7 @@ TEST(QtFreeAgents, AManagerMakesTwoOffersReadsACardAndWritesTheFile) {
         mouseClick(box->button(QMessageBox::Ok));
     });
 
-    state.CurrentTeam = team;
-    client.app.forms().run(main, "mnuFreeAgents", "Click", [&] { client.app.openers().freeAgents(main); });
-    settle();
-    frmFreeAgentClient* w = client.app.forms().get<frmFreeAgentClient>();
+    frmFreeAgentClient* w = client.open<frmFreeAgentClient>(menu::FreeAgents, team);
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(client.backend.window(*w)->isVisible());
     EXPECT_EQ(w->lblMaxOffer.Caption(), "You can make 10 offers in total.");

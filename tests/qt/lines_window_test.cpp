@@ -16,13 +16,9 @@ namespace {
 
 TEST(QtLinesWindow, TheUpArrowShowsDayTwoAndASlotClickTakesThePickedPlayer) {
     QtClient client;
-    frmMain& main = client.start();
+    client.start();
     ProgramState& state = client.app.state();
-    state.CurrentTeam = 1;  // no password in the sample
-    state.CallerFormName = "Main";
-    client.app.forms().run(main, "mnuSetLines", "Click", [&] { client.app.openers().proLines(main); });
-    settle();
-    frmLine* lines = client.app.forms().get<frmLine>();
+    frmLine* lines = client.open<frmLine>(menu::SetLines, 1);  // no password in the sample
     ASSERT_NE(lines, nullptr);
     QWidget* window = client.backend.window(*lines);
     ASSERT_NE(window, nullptr);

@@ -29,12 +29,8 @@ void answerFirstButton(QWidget* dialog) {
 // Starts the program on the sample and opens the roster of its team 3 as the
 // main window's "Set &Roster" does.
 frmRoster* openRoster(QtClient& c) {
-    frmMain& main = c.start();
-    c.app.state().CurrentTeam = SampleTeam;
-    c.app.state().CallerFormName = "Main";
-    c.app.forms().run(main, "mnuSetRoster", "Click", [&] { c.app.openers().roster(main); });
-    settle();
-    return c.app.forms().get<frmRoster>();
+    c.start();
+    return c.open<frmRoster>(menu::SetRoster, SampleTeam);
 }
 
 TEST(QtRoster, ControlClickedScratchesGoToTheProListTogether) {

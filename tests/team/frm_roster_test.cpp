@@ -69,9 +69,7 @@ TEST(Roster, ALoadWithTheAutomaticRosterDisabledAndInTheOffSeason) {
 TEST(Roster, ABadTeamClosesTheWindowAtOnce) {
     RosterClient c;
     c.place();
-    c.state().CurrentTeam = 0;
-    c.state().CallerFormName = "Main";
-    c.app.forms().run(c.main(), "mnuSetRoster", "Click", [&] { c.app.openers().roster(c.main()); });
+    RunMenu(c.app, menu::SetRoster, 0);
     EXPECT_EQ(c.roster(), nullptr);
     EXPECT_EQ(c.dialogs.messages(), Lines{"Integrity Check Failed!"});
     EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);

@@ -192,8 +192,7 @@ TEST(TeamSheet, ViewTeamAsksThePasswordFirst) {
 
 TEST(TeamSheet, ASheetWithNoValidTeamClosesAtOnce) {
     TeamClient c;
-    c.state().CurrentTeam = 0;
-    c.app.forms().run(c.main(), "mnuViewTeam", "Click", [&] { c.app.openers().teamSheet(c.main()); });
+    RunMenu(c.app, menu::ViewTeam, 0);
     EXPECT_EQ(c.window<frmTeam>(), nullptr);
     EXPECT_EQ(c.dialogs.messages(), Lines{"Integrity Check Failed!"});
     EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);

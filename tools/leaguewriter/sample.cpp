@@ -641,8 +641,6 @@ std::string passwordDigest(const std::string& password) {
 
 }  // namespace
 
-const char* BuiltSampleLeaguePath() { return DRAVIK_SAMPLE_LEAGUE; }
-
 namespace {
 
 // The sample league in the given words and passwords; the same people,

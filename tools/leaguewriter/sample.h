@@ -72,7 +72,9 @@ inline constexpr int16_t HurtSampleTeam = 1;
 void BuildFreeAgentLeague(LeagueData& league);
 
 // Where the build writes the sample league: "Sample League.zcl" in the
-// folder "sample" of the build folder.
+// folder "sample" of the build folder. It comes with the library
+// dravik_sample_path, not dravik_leaguewriter: that library is built after
+// the file, so a program that links it finds the file there.
 const char* BuiltSampleLeaguePath();
 
 }  // namespace dravik::leaguewriter

@@ -15,11 +15,7 @@ void AsLoaded(TeamClient& c) {
 
 LinesWindow* OpenLines(TeamClient& c, bool farm) {
     AsLoaded(c);
-    c.state().CurrentTeam = Team;
-    c.state().CallerFormName = "Main";
-    WindowOpeners& o = c.app.openers();
-    c.app.forms().run(c.main(), farm ? "mnuSetFarmLines" : "mnuSetLines", "Click",
-                      [&] { (farm ? o.farmLines : o.proLines)(c.main()); });
+    RunMenu(c.app, farm ? menu::SetFarmLines : menu::SetLines, Team);
     return LinesOf(c, farm);
 }
 

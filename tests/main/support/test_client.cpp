@@ -15,9 +15,7 @@ frmMain& TestClient::start() {
     return *app.mainWindow();
 }
 
-void TestClient::open(const std::string& path) {
-    app.forms().run(main(), "mnuOpen", "Click", [&] { main().OpenLeagueClient(path); });
-}
+void TestClient::open(const std::string& path) { OpenLeagueFile(app, path); }
 
 void TestClient::openThroughMenu(const std::string& path) {
     dialogs.answerFile(path);

@@ -13,6 +13,7 @@
 #include "leaguewriter/writer.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main_menus.h"
 #include "platform/clock.h"
 #include "platform/formats.h"
 #include "platform/instance_lock.h"

@@ -15,6 +15,7 @@
 #include "lines/install_lines.h"
 #include "main/client_app.h"
 #include "main/frm_main.h"
+#include "main_menus.h"
 #include "market/frm_free_agent_client.h"
 #include "market/install_market.h"
 #include "platform/clock.h"
@@ -61,6 +62,14 @@ struct QtClient {
         EXPECT_TRUE(app.start());
         settle();
         return *app.mainWindow();
+    }
+    // Opens a window as the main window's menu does behind its gates, and
+    // lets the backend draw it; the window, or null when it did not stay open.
+    template <class Window>
+    Window* open(const MainMenu& menu, int16_t team) {
+        RunMenu(app, menu, team);
+        settle();
+        return app.forms().get<Window>();
     }
     QListWidget* list(frmMain& main, int division) {
         return qobject_cast<QListWidget*>(backend.widget(main.lstDivision(division)));

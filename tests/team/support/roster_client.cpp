@@ -23,17 +23,12 @@ void RosterClient::place() {
 
 frmRoster* RosterClient::open() {
     place();
-    state().CurrentTeam = Team;
-    state().CallerFormName = "Main";
-    app.forms().run(main(), "mnuSetRoster", "Click", [this] { app.openers().roster(main()); });
-    return roster();
+    return OpenFromMenu<frmRoster>(app, menu::SetRoster, Team);
 }
 
 frmRoster* RosterClient::openFromSheet() {
     place();
-    state().CurrentTeam = Team;
-    app.forms().run(main(), "mnuViewTeam", "Click", [this] { app.openers().teamSheet(main()); });
-    frmTeam* sheet = app.forms().get<frmTeam>();
+    frmTeam* sheet = OpenFromMenu<frmTeam>(app, menu::ViewTeam, Team);
     if (!sheet || !user.click(sheet->CmdRoster)) return nullptr;
     return roster();
 }

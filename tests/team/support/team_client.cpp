@@ -26,11 +26,7 @@ frmTeam* TeamClient::openSheet() {
     return window<frmTeam>();
 }
 
-frmTeam* TeamClient::openSheetThroughSeam() {
-    state().CurrentTeam = Team;
-    app.forms().run(main(), "lstDivision", "DblClick", [this] { app.openers().teamSheet(main()); });
-    return window<frmTeam>();
-}
+frmTeam* TeamClient::openSheetThroughSeam() { return OpenFromMenu<frmTeam>(app, menu::ViewTeam, Team); }
 
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> out;
