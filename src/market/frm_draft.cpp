@@ -121,8 +121,7 @@ void frmDraft::ShowPlayer() {
                 const PlayerInfo& p = league.Players[n];
                 if (p.InUse != True || p.Team != 0 || p.Position < 1 || p.Position > 4) continue;
                 if (chkPosition(p.Position).Value() == 0) continue;
-                fill.push_back(
-                    {p.Name.trimmed() + " (" + env_.state.PositionNames[p.Position] + ")", p.Number});
+                fill.push_back({p.Name.trimmed() + " (" + env_.state.PositionNames[p.Position] + ")", p.Number});
             }
             if (chkPosition(5).Value() != 0)
                 for (int g = 1; g <= GoalieRecords; ++g) {
@@ -242,13 +241,12 @@ void frmDraft::cmdSaveToFile_Click() {
     }
     const int16_t team = env_.state.CurrentTeam;
     const MarketSave save = SaveMarketFile(env_, app_.programFolder(), team, DraftListFile, [&] {
-        return MarketImage{MarketImage::Outcome::Write,
-                           BuildDraftListImage(env_.league.League, team, DraftList_)};
+        return MarketImage{MarketImage::Outcome::Write, BuildDraftListImage(env_.league.League, team, DraftList_)};
     });
     if (save.result != MarketSaveResult::Saved) return;
     MsgBox(env_,
-           DraftMode_ + " File save for " + env_.league.Teams[team].Name.trimmed() + " succesfully at" +
-               "\r\n" + PathText(save.target),
+           DraftMode_ + " File save for " + env_.league.Teams[team].Name.trimmed() + " succesfully at" + "\r\n" +
+               PathText(save.target),
            mb::OKOnly | mb::Information);
 }
 

@@ -34,8 +34,7 @@ constexpr int ButtonTop = 6000, ButtonWidth = 1575;
 constexpr int StatColumns = 16;
 
 const char* const Instructions =
-    "Don't use a comma, a period or a dollar sign ($) in the salary, duration and bonus text box. -- You "
-    "need to "
+    "Don't use a comma, a period or a dollar sign ($) in the salary, duration and bonus text box. -- You need to "
     "fill the salary and duration textbox for a offer to be save.";
 
 // A whole number as the offer boxes take it once the input check has let
@@ -288,8 +287,8 @@ void frmFreeAgentClient::lstPlayers_Click() {
             txtBonus.setText("0");
             txtComment.setText("");
             MsgBox(env_,
-                   name + " is not allowed to sign with another team that " +
-                       env_.league.Teams[team].Name.trimmed() + ".",
+                   name + " is not allowed to sign with another team that " + env_.league.Teams[team].Name.trimmed() +
+                       ".",
                    mb::OKOnly | mb::Exclamation);
             return;
         }

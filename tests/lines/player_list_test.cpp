@@ -277,29 +277,42 @@ TEST(LinesPlayerList, TheFarmPanelKeepsItsTitleAndThePlaceholdersSelectNobody) {
 }
 
 TEST(LinesPlayerList, ASelectionThatFailsKeepsWhatThePanelReceived) {
-    for (bool farm : {false, true}) {
-        SCOPED_TRACE(farm);
-        TeamClient c([farm](LeagueData& l) {
-            l.League.FarmLinesEnabled = True;
-            l.League.ShowAllRatings = 0;
-            // The grouped means add in 16 bits: EX, LD and MO overflow, the
-            // means before them do not.
-            auto& r =
-                AddSkater(l, 794, Team, pos::LW, farm ? status::Farm : status::Dressed, "Strong Man").Ratings;
-            r.fill(60);
-            r[11] = r[12] = r[13] = 32000;
-        });
-        LinesWindow* w = OpenLines(c, farm);
-        ASSERT_NE(w, nullptr);
-        ASSERT_TRUE(Select(c, *w, "Strong Man"));
-        EXPECT_EQ(c.dialogs.messages(), Texts{std::string("6 - Overflow") +
-                                              (farm ? " in LstPlayer_Click!" : " in lstPlayer_Click!")});
-        EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
-        EXPECT_EQ(c.state().CurrentPlayerIndex, 794);
-        const Panel p = PanelOf(*w);
-        EXPECT_EQ(p.title, farm ? "Stats" : "Strong Man");
-        EXPECT_EQ(p.captions, (Texts{"0:PO=LW", "1:IT=60", "2:PY=60", "3:PC=60", "4:SC=60", "5:DF=60"}));
-        EXPECT_TRUE(w->Visible());
+    // The grouped means add in 16 bits: a mean that overflows ends the click,
+    // and the pairs written before it stay on show.
+    struct Case {
+        const char* name;
+        std::vector<int> huge;  // the ratings set to 32000; the others are 60
+        Texts pairs;
+    };
+    const Case cases[] = {
+        {"the first mean overflows", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, {"0:PO=LW"}},
+        {"the mean of EX, LD and MO overflows",
+         {11, 12, 13},
+         {"0:PO=LW", "1:IT=60", "2:PY=60", "3:PC=60", "4:SC=60", "5:DF=60"}},
+    };
+    for (const Case& k : cases) {
+        for (bool farm : {false, true}) {
+            SCOPED_TRACE(std::string(k.name) + (farm ? ", farm" : ", pro"));
+            TeamClient c([&](LeagueData& l) {
+                l.League.FarmLinesEnabled = True;
+                l.League.ShowAllRatings = 0;
+                auto& r = AddSkater(l, 794, Team, pos::LW, farm ? status::Farm : status::Dressed, "Strong Man")
+                              .Ratings;
+                r.fill(60);
+                for (int i : k.huge) r[i] = 32000;
+            });
+            LinesWindow* w = OpenLines(c, farm);
+            ASSERT_NE(w, nullptr);
+            ASSERT_TRUE(Select(c, *w, "Strong Man"));
+            EXPECT_EQ(c.dialogs.messages(), Texts{std::string("6 - Overflow") +
+                                                  (farm ? " in LstPlayer_Click!" : " in lstPlayer_Click!")});
+            EXPECT_EQ(c.dialogs.shown()[0].icon(), mb::Critical);
+            EXPECT_EQ(c.state().CurrentPlayerIndex, 794);
+            const Panel p = PanelOf(*w);
+            EXPECT_EQ(p.title, farm ? "Stats" : "Strong Man");
+            EXPECT_EQ(p.captions, k.pairs);
+            EXPECT_TRUE(w->Visible());
+        }
     }
 }
 

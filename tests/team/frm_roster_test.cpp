@@ -170,52 +170,42 @@ TEST(RosterFill, ARepairingCheckIsFollowedByASecondRefill) {
     // Whether the repaired roster passes or not, the lists show it as the
     // check left it: the hurt player among the scratches, the counters
     // counting what is listed.
+    enum class Hurt { SecondRightWing, ExtraDressedCenter, SecondCenterAfterAMove };
     struct Case {
         const char* what;
-        bool extraDressed;  // the hurt player dressed beside a full lineup
-        bool byMove;        // hurt after opening; the check runs for a move
+        Hurt who;
+        uint8_t condition;
         const char* proCount;
         const char* scratchCount;
         const char* complete;
         std::array<int16_t, 4> rosterCount;
     };
     const Case cases[] = {
-        {"a repair that leaves too few dressed, at opening",
-         false,
-         false,
-         "Pro Player = 19",
-         "Scratches Player = 5",
-         "Roster Is Incomplete",
-         {23, 5, 19, 22}},
-        {"a repair that passes, at opening",
-         true,
-         false,
-         "Pro Player = 20",
-         "Scratches Player = 4",
-         "Roster Is Complete",
-         {23, 4, 20, 22}},
-        {"a repair that passes, after a move",
-         false,
-         true,
-         "Pro Player = 20",
-         "Scratches Player = 4",
-         "Roster Is Complete",
-         {23, 4, 20, 22}},
+        {"a repair that leaves too few dressed, at opening", Hurt::SecondRightWing, 80, "Pro Player = 19",
+         "Scratches Player = 5", "Roster Is Incomplete", {23, 5, 19, 22}},
+        {"a repair that passes, at opening", Hurt::ExtraDressedCenter, 60, "Pro Player = 20",
+         "Scratches Player = 4", "Roster Is Complete", {23, 4, 20, 22}},
+        {"a repair that passes, after a move", Hurt::SecondCenterAfterAMove, 60, "Pro Player = 20",
+         "Scratches Player = 4", "Roster Is Complete", {23, 4, 20, 22}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
         RosterClient c;
-        int16_t hurt = c.fx.pro.C[1];
-        if (k.extraDressed) {
+        int16_t hurt = c.fx.pro.RW[1];
+        if (k.who == Hurt::ExtraDressedCenter) {
             hurt = c.fx.scratchC;
             c.fx.skater(hurt).RosterStatus = status::Dressed;
             c.fx.state->PlayerStates[hurt].Status = status::Dressed;
         }
-        if (!k.byMove) c.fx.skater(hurt).Condition = 60;
+        const bool byMove = k.who == Hurt::SecondCenterAfterAMove;
+        if (byMove)
+            hurt = c.fx.pro.C[1];
+        else
+            c.fx.skater(hurt).Condition = k.condition;
         frmRoster* r = c.open();
         ASSERT_NE(r, nullptr);
-        if (k.byMove) {
-            c.skater(hurt).Condition = 60;  // hurt in the last game
+        if (byMove) {
+            c.skater(hurt).Condition = k.condition;  // hurt in the last game
             c.select(Scratches, {c.skaterKey(c.fx.scratchC)});
             ASSERT_TRUE(c.user.click(r->cmdToPro));
             EXPECT_EQ(c.listOf(c.skaterKey(c.fx.scratchC)), Pro);
