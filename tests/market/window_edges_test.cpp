@@ -21,6 +21,7 @@
 #include "market/frm_draft.h"
 #include "market/frm_edit_player.h"
 #include "market/frm_free_agent_client.h"
+#include "main_menus.h"
 #include "support/market_client.h"
 #include "team/frm_roster.h"
 #include "team/frm_ticket.h"
@@ -66,8 +67,6 @@ std::string nameOf(const Control& c) {
 // A league on which every window opens: six divisions (the main window at
 // its full width; with four it narrows and leaves its third column outside,
 // as it should), team 7 chosen, a fantasy draft open.
-using Opener = std::function<void(Form&)>;
-
 struct EveryWindowClient : MarketClient {
     EveryWindowClient()
         : MarketClient([](LeagueData& l) {
@@ -77,13 +76,6 @@ struct EveryWindowClient : MarketClient {
           }) {
         state().CurrentTeam = Team;
         state().CallerFormName = "Main";
-    }
-    // Runs the main window's menu command with its gates passed: the window
-    // it opened, or null.
-    template <class T>
-    T* fromMain(const char* menu, Opener WindowOpeners::*opener) {
-        app.forms().run(main(), menu, "Click", [&] { (app.openers().*opener)(main()); });
-        return window<T>();
     }
 };
 
@@ -96,8 +88,8 @@ void PrintTo(const WindowCase& w, std::ostream* os) { *os << w.name; }
 
 // A window the main window's team menu opens.
 template <class T>
-WindowCase ThroughMenu(const char* name, const char* menu, Opener WindowOpeners::*opener) {
-    return {name, [menu, opener](EveryWindowClient& c) -> Form* { return c.fromMain<T>(menu, opener); }};
+WindowCase ThroughMenu(const char* name, const MainMenu& menu) {
+    return {name, [&menu](EveryWindowClient& c) -> Form* { return OpenFromMenu<T>(c.app, menu, Team); }};
 }
 
 const WindowCase Windows[] = {
@@ -115,14 +107,14 @@ const WindowCase Windows[] = {
          if (!sheet || !c.click(sheet->cmdTicketArena)) return nullptr;
          return c.window<frmTicket>();
      }},
-    ThroughMenu<frmRoster>("Roster", "mnuSetRoster", &WindowOpeners::roster),
-    ThroughMenu<frmLine>("ProLines", "mnuSetLines", &WindowOpeners::proLines),
-    ThroughMenu<frmFarmLine>("FarmLines", "mnuSetFarmLines", &WindowOpeners::farmLines),
-    ThroughMenu<frmFreeAgentClient>("FreeAgents", "mnuFreeAgents", &WindowOpeners::freeAgents),
-    ThroughMenu<frmDraft>("DraftList", "mnuDraft", &WindowOpeners::draftList),
+    ThroughMenu<frmRoster>("Roster", menu::SetRoster),
+    ThroughMenu<frmLine>("ProLines", menu::SetLines),
+    ThroughMenu<frmFarmLine>("FarmLines", menu::SetFarmLines),
+    ThroughMenu<frmFreeAgentClient>("FreeAgents", menu::FreeAgents),
+    ThroughMenu<frmDraft>("DraftList", menu::Draft),
     {"PlayerCard",
      [](EveryWindowClient& c) -> Form* {
-         frmRoster* roster = c.fromMain<frmRoster>("mnuSetRoster", &WindowOpeners::roster);
+         frmRoster* roster = OpenFromMenu<frmRoster>(c.app, menu::SetRoster, Team);
          if (!roster) return nullptr;
          return c.openCard<frmEditPlayer>(*roster, c.pro.C[0], False, 2);
      }},

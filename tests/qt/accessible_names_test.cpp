@@ -178,40 +178,28 @@ const NameRow Names[] = {
 // would; returns it, or null.
 Form* openWindow(QtClient& c, frmMain& main, Window window) {
     ProgramState& state = c.app.state();
-    WindowOpeners& open = c.app.openers();
     FormManager& forms = c.app.forms();
-    auto run = [&](Form& from, const char* control, const std::function<void()>& opener) {
-        forms.run(from, control, "Click", opener);
-        settle();
-    };
-    state.CurrentTeam = 1;  // no password in the sample
+    constexpr int16_t Team = 1;  // no password in the sample
+    state.CurrentTeam = Team;
     state.CallerFormName = "Main";
     switch (window) {
         case Window::Main:
             return &main;
         case Window::TeamSheet:
         case Window::Tickets: {
-            run(main, "mnuViewTeam", [&] { open.teamSheet(main); });
-            frmTeam* sheet = forms.get<frmTeam>();
+            frmTeam* sheet = c.open<frmTeam>(menu::ViewTeam, Team);
             if (!sheet || window == Window::TeamSheet) return sheet;
             mouseClick(c.backend.widget(sheet->cmdTicketArena));
             settle();
             return forms.get<frmTicket>();
         }
         case Window::Roster:
-            state.CurrentTeam = 3;
-            run(main, "mnuSetRoster", [&] { open.roster(main); });
-            return forms.get<frmRoster>();
+            return c.open<frmRoster>(menu::SetRoster, 3);
         case Window::ProLines:
         case Window::FarmLines: {
-            LinesWindow* lines = nullptr;
-            if (window == Window::ProLines) {
-                run(main, "mnuSetLines", [&] { open.proLines(main); });
-                lines = forms.get<frmLine>();
-            } else {
-                run(main, "mnuSetFarmLines", [&] { open.farmLines(main); });
-                lines = forms.get<frmFarmLine>();
-            }
+            LinesWindow* lines = window == Window::ProLines
+                                     ? static_cast<LinesWindow*>(c.open<frmLine>(menu::SetLines, Team))
+                                     : c.open<frmFarmLine>(menu::SetFarmLines, Team);
             if (!lines) return nullptr;
             auto* strip = c.backend.widget(lines->TabLine)->findChild<QTabBar*>();
             mouseClick(strip, strip->tabRect(4).center());  // "Strategy"
@@ -219,8 +207,7 @@ Form* openWindow(QtClient& c, frmMain& main, Window window) {
             return lines;
         }
         case Window::FreeAgents: {
-            run(main, "mnuFreeAgents", [&] { open.freeAgents(main); });
-            frmFreeAgentClient* w = forms.get<frmFreeAgentClient>();
+            frmFreeAgentClient* w = c.open<frmFreeAgentClient>(menu::FreeAgents, Team);
             if (!w) return nullptr;
             // A skater, picked as a user picks him.
             auto* list = qobject_cast<QListWidget*>(c.backend.widget(w->lstPlayers));
@@ -234,8 +221,7 @@ Form* openWindow(QtClient& c, frmMain& main, Window window) {
             return w;
         }
         case Window::DraftList:
-            run(main, "mnuDraft", [&] { open.draftList(main); });
-            return forms.get<frmDraft>();
+            return c.open<frmDraft>(menu::Draft, Team);
         case Window::PlayerCard: {
             const LeagueData& league = c.app.league();
             for (int16_t n = 1; n <= 10000 && state.CurrentPlayerIndex == 0; ++n)
@@ -243,7 +229,8 @@ Form* openWindow(QtClient& c, frmMain& main, Window window) {
                     state.CurrentPlayerIndex = n;
             state.ShowGoalie = False;
             state.CallerCode = 3;  // the free agents are not open: the main window stands in
-            run(main, "lstPlayers", [&] { open.playerCard(main); });
+            forms.run(main, "lstPlayers", "Click", [&] { c.app.openers().playerCard(main); });
+            settle();
             return forms.get<frmEditPlayer>();
         }
     }
