@@ -1,7 +1,6 @@
 #include "league/rating_columns.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "forms/runtime.h"
 
@@ -23,10 +22,21 @@ RatingColumns captionsOf(const std::array<std::string, N>& row, int count) {
     return cols;
 }
 
-int16_t meanOf(std::span<const int16_t> ratings, std::initializer_list<int> indices) {
+// A grouped column: the mean of `count` ratings from `first` on (a single
+// rating is its own mean).
+struct Group {
+    int first, count;
+};
+// CK FG DI | SK ST DU | PH FO PA | SC | DF | EX LD MO | PO
+constexpr Group SkaterGroups[7] = {{0, 3}, {3, 3}, {6, 3}, {9, 1}, {10, 1}, {11, 3}, {14, 1}};
+// SK DU ST SZ AG | RB | SC | HS | RT | EX LD MO | PO
+constexpr Group GoalieGroups[7] = {{0, 5}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 3}, {12, 1}};
+
+// Sums in 16 bits (error 6 on overflow) and rounds halves to even.
+int16_t meanOf(std::span<const int16_t> ratings, Group g) {
     int16_t sum = 0;
-    for (int i : indices) sum = add16(sum, ratings[i]);
-    return roundToInt16(static_cast<double>(sum) / static_cast<double>(indices.size()));
+    for (int i = g.first; i < g.first + g.count; ++i) sum = add16(sum, ratings[i]);
+    return roundToInt16(static_cast<double>(sum) / static_cast<double>(g.count));
 }
 
 void setValue(RatingColumns& cols, int column, int16_t v) {
@@ -47,66 +57,32 @@ RatingColumns ColumnCaptions(const ProgramState& state, int16_t showAllRatings, 
     return captionsOf(state.SkaterStatLabels[row], clampCount(state.SkaterStatCount, 15));
 }
 
-int16_t SkaterColumnValue(int16_t showAllRatings, std::span<const int16_t, 15> r, int column) {
-    if (ShowsFullRatings(showAllRatings)) return r[column - 1];
-    // CK FG DI SK ST DU PH FO PA SC DF EX LD MO PO
-    //  0  1  2  3  4  5  6  7  8  9 10 11 12 13 14
-    switch (column) {
-        case 1:
-            return meanOf(r, {0, 1, 2});
-        case 2:
-            return meanOf(r, {3, 4, 5});
-        case 3:
-            return meanOf(r, {6, 7, 8});
-        case 4:
-            return r[9];
-        case 5:
-            return r[10];
-        case 6:
-            return meanOf(r, {11, 12, 13});
-        default:
-            return r[14];
-    }
+int16_t ColumnValue(int16_t showAllRatings, bool goalie, std::span<const int16_t> ratings, int column) {
+    if (ShowsFullRatings(showAllRatings)) return ratings[column - 1];
+    return meanOf(ratings, (goalie ? GoalieGroups : SkaterGroups)[column - 1]);
 }
 
-int16_t GoalieColumnValue(int16_t showAllRatings, std::span<const int16_t, 13> r, int column) {
-    if (ShowsFullRatings(showAllRatings)) return r[column - 1];
-    // SK DU ST SZ AG RB SC HS RT EX LD MO PO
-    //  0  1  2  3  4  5  6  7  8  9 10 11 12
-    switch (column) {
-        case 1:
-            return meanOf(r, {0, 1, 2, 3, 4});
-        case 2:
-            return r[5];
-        case 3:
-            return r[6];
-        case 4:
-            return r[7];
-        case 5:
-            return r[8];
-        case 6:
-            return meanOf(r, {9, 10, 11});
-        default:
-            return r[12];
-    }
+namespace {
+
+RatingColumns columnsOf(const ProgramState& state, int16_t showAllRatings, bool goalie,
+                        std::span<const int16_t> ratings, int16_t overall) {
+    RatingColumns cols = ColumnCaptions(state, showAllRatings, goalie);
+    for (int i = 1; i <= cols.count && i <= ValueColumns(showAllRatings, goalie); ++i)
+        setValue(cols, i, ColumnValue(showAllRatings, goalie, ratings, i));
+    setValue(cols, cols.count + 1, overall);
+    return cols;
 }
+
+}  // namespace
 
 RatingColumns SkaterColumns(const ProgramState& state, int16_t showAllRatings,
                             std::span<const int16_t, 15> r, int16_t overall) {
-    RatingColumns cols = ColumnCaptions(state, showAllRatings, false);
-    for (int i = 1; i <= cols.count && i <= ValueColumns(showAllRatings, false); ++i)
-        setValue(cols, i, SkaterColumnValue(showAllRatings, r, i));
-    setValue(cols, cols.count + 1, overall);
-    return cols;
+    return columnsOf(state, showAllRatings, false, r, overall);
 }
 
 RatingColumns GoalieColumns(const ProgramState& state, int16_t showAllRatings,
                             std::span<const int16_t, 13> r, int16_t overall) {
-    RatingColumns cols = ColumnCaptions(state, showAllRatings, true);
-    for (int i = 1; i <= cols.count && i <= ValueColumns(showAllRatings, true); ++i)
-        setValue(cols, i, GoalieColumnValue(showAllRatings, r, i));
-    setValue(cols, cols.count + 1, overall);
-    return cols;
+    return columnsOf(state, showAllRatings, true, r, overall);
 }
 
 }  // namespace dravik

@@ -50,8 +50,7 @@ int ValueColumns(int16_t showAllRatings, bool goalie);
 // One column's value, 1..15 (skaters) or 1..13 (goalies) with all ratings
 // shown, 1..7 otherwise; for a window that writes each column as it goes, so
 // that a mean that fails leaves the columns before it written.
-int16_t SkaterColumnValue(int16_t showAllRatings, std::span<const int16_t, 15> ratings, int column);
-int16_t GoalieColumnValue(int16_t showAllRatings, std::span<const int16_t, 13> ratings, int column);
+int16_t ColumnValue(int16_t showAllRatings, bool goalie, std::span<const int16_t> ratings, int column);
 
 // The captions alone (values left 0 and blank): what a window shows for a
 // unit average or before a player is chosen.

@@ -497,10 +497,20 @@ void LinesWindow::lstPlayer_Click() {
         const int16_t number = state.CurrentPlayerIndex;
         const bool overall = league.ShowOverallColumn == True;
         const int16_t kind = goalie ? 5 : SelectedKind;
-        const GoalieInfo* g = goalie ? &env_.league.Goalies[number] : nullptr;
-        const PlayerInfo* p = goalie ? nullptr : &env_.league.Players[number];
+        // Only the array the entry names: a skater's number may lie past the goalies.
+        std::span<const int16_t> ratings;
+        std::string name;
+        if (goalie) {
+            const GoalieInfo& g = env_.league.Goalies[number];
+            ratings = g.Ratings;
+            name = g.Name.trimmed();
+        } else {
+            const PlayerInfo& p = env_.league.Players[number];
+            ratings = p.Ratings;
+            name = p.Name.trimmed();
+        }
         // The farm panel keeps its title: a unit's averages may stand there.
-        if (!club_.keepsFrameTitle) frmStat.setCaption(goalie ? g->Name.trimmed() : p->Name.trimmed());
+        if (!club_.keepsFrameTitle) frmStat.setCaption(name);
         // Each pair is written before the next one's value is worked out: a
         // mean that overflows leaves the pairs before it on show.
         const RatingColumns cols = ColumnCaptions(state, league.ShowAllRatings, goalie);
@@ -509,8 +519,7 @@ void LinesWindow::lstPlayer_Click() {
             lblStatLabel(k).setCaption(cols.caption[k]);
             std::string value;
             if (k <= values)
-                value = std::to_string(goalie ? GoalieColumnValue(league.ShowAllRatings, g->Ratings, k)
-                                              : SkaterColumnValue(league.ShowAllRatings, p->Ratings, k));
+                value = std::to_string(ColumnValue(league.ShowAllRatings, goalie, ratings, k));
             lblStat(k).setCaption(value);
             lblStatLabel(k).setVisible(true);
             lblStat(k).setVisible(true);
